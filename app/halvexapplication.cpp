@@ -1,0 +1,20 @@
+#include "app/halvexapplication.h"
+
+#include "app/dialoggui.h"
+
+#include <exception>
+
+HalvexApplication::HalvexApplication(int& argc, char** argv, DialogGui& gui)
+    : QApplication(argc, argv)
+    , gui(gui) {}
+
+bool HalvexApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        gui.showException(activeWindow(), QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        gui.showException(activeWindow(), QStringLiteral("An unknown error occurred."));
+    }
+    return false;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+QIcon EraseAllIcon();        // a program sheet struck through
+QIcon ConfigureBufferIcon(); // a table with arrows that swap its layout

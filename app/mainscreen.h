@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/mainscreenform.h"
+#include "model/mainview.h"
+#include "model/setsbuffer.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QListWidget;
+struct Services;
+struct Windows;
+
+// The main window: the clock program's steps, skip plans and status, and the menu. It reads its
+// controls, calls the logic on the buffer and shows the result; it keeps no data of its own
+// beyond the current step and annual.
+class TMainScreen : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TMainScreen(SetsBuffer& buffer, const Windows& windows, Services& services,
+                QWidget* parent = nullptr);
+
+    // Refreshing the window from the buffer.
+    void ReloadAll();
+    void RefillStepList();
+    void RefillAnnualList();
+    void LoadStepControls();
+    void LoadAnnualControls();
+    void LoadStatusControls();
+
+    const EditState& editState() const { return state; }
+
+private:
+    void FormCreate();
+    void connectCommands();
+    void Exit1Click();
+
+    void selectStepLine();
+    void selectAnnualLine();
+    void showStepControls(const StepControls& shown);
+    void showAnnualControls(const AnnualControls& shown);
+
+    // Wraps a handler for a signal connection, so that an error it raises is shown to the user.
+    auto guarded(void (TMainScreen::*handler)());
+
+    SetsBuffer& buffer;
+    const Windows& windows;
+    Services& services;
+    EditState state;
+    MainScreenForm form;
+};

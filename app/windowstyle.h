@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+
+class QDialog;
+class QWidget;
+
+// Every window of the program uses an 8-point sans-serif face.
+QFont WindowFont();
+QFont HeadingFont(int pointSize); // bold italic, for area titles and error texts
+
+// A modal window of the program: fixed client size, single border with the close box only, the
+// window font, centred on the screen whenever it is shown.
+void ApplyDialogStyle(QDialog& window, QSize clientSize);
+
+// Centres a top-level window on its screen each time it is shown.
+void KeepCentredOnScreen(QWidget& window);

@@ -1,0 +1,35 @@
+#include "model/annualeditor.h"
+
+#include "model/controlitems.h"
+
+namespace {
+constexpr int DstItemCount = 2;
+constexpr int PulseItemCount = 100;
+} // namespace
+
+AnnualControls LoadAnnualControls(const SetsBuffer& buffer, const BufferLayout& layout,
+                                  int annual) {
+    const AnnualRecord record = ReadAnnual(buffer, layout, annual);
+    AnnualControls shown;
+    shown.AnnualBox = annual;
+    for (int f = 0; f < AnnualFieldCount; ++f) {
+        const auto field = static_cast<AnnualField>(f);
+        shown.dates[static_cast<std::size_t>(f)] =
+            ItemFor(record.value(field), DateItemCounts[static_cast<std::size_t>(f)]);
+    }
+    return shown;
+}
+
+StatusControls LoadStatusControls(const SetsBuffer& buffer) {
+    // The DST byte is taken as a signed index limited to the list: any positive value shows
+    // "Yes" (the editor itself writes 3), a negative one shows neither item.
+    const int dst = static_cast<signed char>(buffer[DstByte]);
+
+    StatusControls shown;
+    shown.DSTBox = dst < 0 ? NoItem : (dst == 0 ? 0 : 1);
+    static_assert(DstItemCount == 2);
+    shown.RelayBox = (buffer[FlagsByte] & RelayBit) ? 1 : 0;
+    shown.ELBox = (buffer[FlagsByte] & ElLampBit) ? 1 : 0;
+    shown.PulseBox = ItemFor(BcdToBinary(buffer[PulseByte]), PulseItemCount);
+    return shown;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/annualeditor.h"
+#include "model/setsbuffer.h"
+#include "model/stepeditor.h"
+
+#include <string>
+#include <vector>
+
+// Everything the main window shows of the buffer.
+struct MainView {
+    BufferLayout layout;
+    std::vector<std::string> stepLines;
+    std::vector<std::string> annualLines;
+    std::vector<std::string> stepNumbers;
+    std::vector<std::string> annualNumbers;
+    StepControls step;
+    AnnualControls annual;
+    StatusControls status;
+};
+
+// Re-derives the layout from the flags byte, makes step 00 and annual 00 current and builds the
+// whole view. Showing writes into the buffer in two cases only, both day bytes of the step
+// table: a mask that is no day code, and a cleared Am step 00.
+MainView ReloadAll(SetsBuffer& buffer, EditState& state);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/setsbuffer.h"
+
+// What the step editor's controls show for one step, as item indices (NoItem for none).
+struct StepControls {
+    int StepBox = 0;
+    int ONOFFBox = 0; // 0 = On, 1 = Off
+    int DaysBox = 0;
+    int AMPMBox = 0; // 0 = Am, 1 = Pm
+    int HoursBox = 0;
+    int MinutesBox = 0;
+
+    friend bool operator==(const StepControls&, const StepControls&) = default;
+};
+
+// Shows a step. A cleared Am step (byte 0 exactly 0) gets the day byte 0x3E first, so a step
+// being set up starts on weekdays with the relay Off; a cleared Pm step is left alone.
+StepControls LoadStepControls(SetsBuffer& buffer, int step);

@@ -1,0 +1,354 @@
+#include "app/aboutbox.h"
+#include "app/guard.h"
+#include "app/mainscreen.h"
+#include "app/radiogroup.h"
+#include "app/serviceform.h"
+#include "app/services.h"
+#include "app/windows.h"
+#include "comm/serialerrorbox.h"
+#include "comm/settingform.h"
+#include "fakedialoggui.h"
+#include "files/fileerrorbox.h"
+#include "model/config1.h"
+#include "model/eraseverif.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace {
+
+// The program as it starts, in a working directory of its own.
+struct App {
+    SetsBuffer buffer;
+    Windows windows;
+    FakeDialogGui gui;
+    Services services{gui};
+    std::unique_ptr<TMainScreen> mainScreen;
+
+    TMainScreen& start() {
+        mainScreen = CreateWindows(windows, buffer, services);
+        return *mainScreen;
+    }
+    template <typename T> T* find(const char* name) {
+        T* child = mainScreen->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QStringList lines(const char* listName) {
+        QStringList texts;
+        auto* box = find<QListWidget>(listName);
+        for (int row = 0; row < box->count(); ++row)
+            texts << box->item(row)->text();
+        return texts;
+    }
+    QStringList items(const char* comboName) {
+        QStringList texts;
+        auto* box = find<QComboBox>(comboName);
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    }
+};
+
+void WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestMainScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsClearedWithoutSettingsFile();
+    void settingsFileFillsTheBlock_data();
+    void settingsFileFillsTheBlock();
+    void flagsByteChoosesLayoutAndStatus();
+    void valuesBeyondAListChooseNoItem();
+    void showingNeverWritesStatusBytes();
+    void controlsSitAtTheirGeometry_data();
+    void controlsSitAtTheirGeometry();
+    void clientAreaAndWindow();
+    void menuCaptions();
+    void commandsNotYetBuiltAreDisabled();
+    void exitClosesTheMainWindow();
+    void eightWindowsWithTheirCaptions();
+    void escapingErrorsAreShownAndTheProgramGoesOn();
+
+private:
+    QTemporaryDir workDir;
+    QString previousDir;
+    std::unique_ptr<App> app;
+};
+
+void TestMainScreen::init() {
+    QVERIFY(workDir.isValid());
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    QFile::remove(QStringLiteral("halvex.dat"));
+    app = std::make_unique<App>();
+}
+
+void TestMainScreen::cleanup() {
+    app.reset();
+    QDir::setCurrent(previousDir);
+}
+
+void TestMainScreen::startsClearedWithoutSettingsFile() {
+    app->start();
+    QStringList steps, annuals;
+    for (int i = 0; i < 16; ++i)
+        steps << QString::asprintf("Step # %02d  --> C l e a r <--", i);
+    for (int j = 0; j < 10; ++j)
+        annuals << QString::asprintf("Annual %02d  --> C l e a r <--", j);
+    QCOMPARE(app->lines("SetsBox"), steps);
+    QCOMPARE(app->lines("AnnualListBox"), annuals);
+    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 0);
+    QCOMPARE(app->find<QListWidget>("AnnualListBox")->currentRow(), 0);
+    QCOMPARE(app->items("StepBox").size(), 16);
+    QCOMPARE(app->items("StepBox").last(), QStringLiteral("15"));
+    QCOMPARE(app->items("AnnualBox").last(), QStringLiteral("09"));
+    QCOMPARE(app->find<QComboBox>("StepBox")->currentIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("AnnualBox")->currentIndex(), 0);
+
+    QCOMPARE(int(app->buffer[16]), 0x3E);
+    for (int i = 1; i < 16; ++i)
+        QCOMPARE(int(app->buffer[StepOffset(i) + 2]), 0x01);
+    for (int b = SettingsBlockOffset; b < SetsBufferSize; ++b)
+        QCOMPARE(int(app->buffer[b]), 0);
+
+    QCOMPARE(app->find<QComboBox>("DaysBox")->currentText(), QStringLiteral("Wdy"));
+    QCOMPARE(app->find<QComboBox>("HoursBox")->currentText(), QStringLiteral("CLR"));
+    QCOMPARE(app->find<RadioGroup>("ONOFFBox")->itemIndex(), 1);
+    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("PulseBox")->currentText(), QStringLiteral("OFF"));
+    QCOMPARE(app->find<QComboBox>("StartMonth")->currentText(), QStringLiteral("CLR"));
+    QCOMPARE(app->find<QComboBox>("EndMonth")->currentText(), QStringLiteral("0"));
+    QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // reading never creates it
+}
+
+void TestMainScreen::settingsFileFillsTheBlock_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("block");
+    QTest::newRow("empty") << QByteArray() << QByteArray(10, '\0');
+    QTest::newRow("three bytes") << QByteArray("\x0A\x01\x02", 3)
+                                 << QByteArray("\x0A\x01\x02\0\0\0\0\0\0\0", 10);
+    QTest::newRow("ten bytes") << QByteArray("\x07\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10)
+                               << QByteArray("\x07\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10);
+    QTest::newRow("longer: first ten only")
+        << QByteArray("\xFF\x01\x02\x03\x04\x05\x06\x07\x08\x09\xAA\xBB", 12)
+        << QByteArray("\xFF\x01\x02\x03\x04\x05\x06\x07\x08\x09", 10);
+}
+
+void TestMainScreen::settingsFileFillsTheBlock() {
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, block);
+    WriteFile(QStringLiteral("halvex.dat"), file);
+    app->start();
+    for (int k = 0; k < SettingsBlockSize; ++k)
+        QCOMPARE(int(app->buffer[SettingsBlockOffset + k]), int(Byte(block[k])));
+    QCOMPARE(app->lines("SetsBox").size(), 16); // the block never reaches the tables
+}
+
+void TestMainScreen::flagsByteChoosesLayoutAndStatus() {
+    app->buffer[FlagsByte] = 0x01;
+    app->start();
+    QCOMPARE(app->lines("SetsBox").size(), 30);
+    QCOMPARE(app->lines("AnnualListBox").size(), 3);
+    QCOMPARE(app->items("StepBox").last(), QStringLiteral("29"));
+    QCOMPARE(app->items("AnnualBox"), (QStringList{"00", "01", "02"}));
+    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
+
+    app->buffer[FlagsByte] = 0x85;
+    app->mainScreen->ReloadAll();
+    QCOMPARE(app->lines("SetsBox").size(), 30);
+    QVERIFY(app->find<RadioGroup>("RelayBox")->button(1)->isChecked());
+    QVERIFY(app->find<RadioGroup>("ELBox")->button(1)->isChecked());
+    QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
+}
+
+void TestMainScreen::valuesBeyondAListChooseNoItem() {
+    WriteStep(app->buffer, 0, {0x15, 0x75, 0x02}); // hour 15, minute 75
+    app->buffer[62 + EndYearField] = 0xA0;
+    app->buffer[62 + StartMonthField] = 0x01;
+    app->buffer[DstByte] = 0x90;
+    app->buffer[PulseByte] = 0xA5;
+    const SetsBuffer before = app->buffer;
+    app->start();
+    QCOMPARE(app->find<QComboBox>("HoursBox")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("MinutesBox")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("EndYear")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("PulseBox")->currentIndex(), -1);
+    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), -1);
+    QVERIFY(!app->find<RadioGroup>("DSTBox")->button(0)->isChecked());
+    QVERIFY(!app->find<RadioGroup>("DSTBox")->button(1)->isChecked());
+    QCOMPARE(app->lines("SetsBox").first(), QStringLiteral("Step # 00  Mon  15:75 Am  Off"));
+    QCOMPARE(app->buffer[14], before[14]);
+    QCOMPARE(app->buffer[15], before[15]);
+    QCOMPARE(app->buffer[DstByte], before[DstByte]);
+    QCOMPARE(app->buffer[PulseByte], before[PulseByte]);
+}
+
+void TestMainScreen::showingNeverWritesStatusBytes() {
+    app->buffer[DstByte] = 0x01;
+    app->buffer[FlagsByte] = 0x7A; // every bit without a control set, layout 16
+    app->start();
+    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 1);
+    app->mainScreen->ReloadAll();
+    QCOMPARE(int(app->buffer[DstByte]), 0x01);
+    QCOMPARE(int(app->buffer[FlagsByte]), 0x7A);
+}
+
+void TestMainScreen::controlsSitAtTheirGeometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("StepBox") << "StepBox" << QRect(40, 32, 41, 19);
+    QTest::newRow("DaysBox") << "DaysBox" << QRect(96, 32, 49, 19);
+    QTest::newRow("HoursBox") << "HoursBox" << QRect(160, 32, 49, 19);
+    QTest::newRow("MinutesBox") << "MinutesBox" << QRect(224, 32, 41, 19);
+    QTest::newRow("AMPMBox") << "AMPMBox" << QRect(280, 24, 49, 49);
+    QTest::newRow("ONOFFBox") << "ONOFFBox" << QRect(280, 80, 49, 49);
+    QTest::newRow("SetsBox") << "SetsBox" << QRect(40, 72, 225, 57);
+    QTest::newRow("AnnualBox") << "AnnualBox" << QRect(24, 184, 41, 19);
+    QTest::newRow("StartMonth") << "StartMonth" << QRect(80, 184, 49, 19);
+    QTest::newRow("StartDay") << "StartDay" << QRect(136, 184, 41, 19);
+    QTest::newRow("StartYear") << "StartYear" << QRect(184, 184, 41, 19);
+    QTest::newRow("EndMonth") << "EndMonth" << QRect(240, 184, 41, 19);
+    QTest::newRow("EndDay") << "EndDay" << QRect(288, 184, 41, 19);
+    QTest::newRow("EndYear") << "EndYear" << QRect(336, 184, 41, 19);
+    QTest::newRow("AnnualListBox") << "AnnualListBox" << QRect(32, 248, 353, 41);
+    QTest::newRow("DSTBox") << "DSTBox" << QRect(120, 320, 49, 49);
+    QTest::newRow("RelayBox") << "RelayBox" << QRect(184, 320, 49, 49);
+    QTest::newRow("ELBox") << "ELBox" << QRect(248, 320, 57, 49);
+    QTest::newRow("PulseBox") << "PulseBox" << QRect(320, 336, 49, 22);
+    QTest::newRow("Image2") << "Image2" << QRect(352, 32, 41, 41);
+    QTest::newRow("Image1") << "Image1" << QRect(352, 88, 41, 41);
+}
+
+void TestMainScreen::controlsSitAtTheirGeometry() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    app->start();
+    auto* control = app->find<QWidget>(qPrintable(name));
+    QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("ClientArea"));
+    QCOMPARE(control->geometry(), geometry);
+}
+
+void TestMainScreen::clientAreaAndWindow() {
+    TMainScreen& window = app->start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.centralWidget()->size(), QSize(412, 420));
+    QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(app->find<QToolButton>("Image2")->toolTip(), QStringLiteral("Erase All"));
+    QCOMPARE(app->find<QToolButton>("Image1")->toolTip(), QStringLiteral("Configure Buffer"));
+    QCOMPARE(window.font().pointSize(), 8);
+}
+
+void TestMainScreen::menuCaptions() {
+    TMainScreen& window = app->start();
+    QStringList menu;
+    for (QAction* top : window.menuBar()->actions()) {
+        menu << top->text();
+        if (top->menu()) {
+            for (QAction* item : top->menu()->actions())
+                menu << QStringLiteral("  ") + (item->isSeparator() ? "-" : item->text());
+        }
+    }
+    const QStringList expected{"&File",
+                               "  &Load...",
+                               "  &Save...",
+                               "  -",
+                               "  &Print...",
+                               "  &Exit",
+                               "&Communicate",
+                               "  &Send to Clock",
+                               "&Settings",
+                               "&Utilities",
+                               "  &Load DOS Version File...",
+                               "&Help",
+                               "  &Help (pdf)...",
+                               "  -",
+                               "  &Service...",
+                               "  &About..."};
+    QCOMPARE(menu, expected);
+}
+
+void TestMainScreen::commandsNotYetBuiltAreDisabled() {
+    app->start();
+    QVERIFY(app->find<QAction>("Exit1")->isEnabled());
+    for (const char* name : {"Load1", "Save1", "Print1", "Send1", "Settings1",
+                             "LoadDOSVersionFile1", "Contents1", "Service1", "About1"})
+        QVERIFY2(!app->find<QAction>(name)->isEnabled(), name);
+    QVERIFY(!app->find<QToolButton>("Image1")->isEnabled());
+    QVERIFY(!app->find<QToolButton>("Image2")->isEnabled());
+}
+
+void TestMainScreen::exitClosesTheMainWindow() {
+    TMainScreen& window = app->start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    app->find<QAction>("Exit1")->trigger();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // nothing is saved at exit
+}
+
+void TestMainScreen::eightWindowsWithTheirCaptions() {
+    app->start();
+    const Windows& w = app->windows;
+    const std::pair<QWidget*, const char*> windows[] = {
+        {w.MainScreen, "Halvex - KV40 Computer Software, 2007 DST Law"},
+        {static_cast<QWidget*>(w.AboutBox), "About Halvex"},
+        {static_cast<QWidget*>(w.FileErrorBox), "File Error"},
+        {static_cast<QWidget*>(w.ServiceForm), "Service"},
+        {static_cast<QWidget*>(w.EraseVerif), "Erase ?"},
+        {static_cast<QWidget*>(w.SerialErrorBox), "Serial Transfer Error !"},
+        {static_cast<QWidget*>(w.SettingForm), "COM Settings"},
+        {static_cast<QWidget*>(w.Config1), "Configure Sets Buffer"},
+    };
+    // The main window is created first and owns the others, in creation order.
+    QList<QWidget*> owned;
+    for (QObject* child : w.MainScreen->children()) {
+        if (auto* dialog = qobject_cast<QDialog*>(child))
+            owned << dialog;
+    }
+    QCOMPARE(owned.size(), 7);
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(windows[i].first);
+        QCOMPARE(windows[i].first->windowTitle(), QLatin1String(windows[i].second));
+        if (i > 0)
+            QCOMPARE(owned[i - 1], windows[i].first);
+    }
+}
+
+void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn() {
+    TMainScreen& window = app->start();
+    RunGuarded(&window, app->gui, [] { throw std::runtime_error("disk on fire"); });
+    RunGuarded(&window, app->gui, [] { throw 42; });
+    RunGuarded(&window, app->gui, [] {});
+    QCOMPARE(app->gui.exceptions.size(), 2);
+    QCOMPARE(app->gui.exceptions.first(), QStringLiteral("disk on fire"));
+}
+
+QTEST_MAIN(TestMainScreen)
+#include "tst_mainscreen.moc"

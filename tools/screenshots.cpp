@@ -1,0 +1,37 @@
+// Takes pictures of the program's windows for the documentation: starts the windows as the
+// program does, shows each one and saves what the screen holds of it.
+#include "app/dialoggui.h"
+#include "app/mainscreen.h"
+#include "app/services.h"
+#include "app/windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+bool Save(QWidget& window, const QString& path) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    QTest::qWait(300);
+    const QPixmap picture = window.screen()->grabWindow(window.winId());
+    return picture.save(path);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+
+    QtDialogGui gui;
+    Services services{gui};
+    SetsBuffer buffer;
+    Windows windows;
+    const auto mainScreen = CreateWindows(windows, buffer, services);
+    return Save(*mainScreen, folder + QStringLiteral("/main-window.png")) ? 0 : 1;
+}
