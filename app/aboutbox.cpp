@@ -3,7 +3,8 @@
 #include "app/windowstyle.h"
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Halvex"));
     ApplyDialogStyle(*this, {314, 176});

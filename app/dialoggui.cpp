@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QMessageBox>
 
-int QtDialogGui::execModal(QDialog& window) {
+int QtDialogGui::execModal(QDialog& window)
+{
     return window.exec();
 }
 
-void QtDialogGui::showException(QWidget* parent, const QString& text) {
+void QtDialogGui::showException(QWidget* parent, const QString& text)
+{
     QMessageBox::critical(parent, QStringLiteral("Halvex"), text);
 }

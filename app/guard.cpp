@@ -4,7 +4,8 @@
 
 #include <exception>
 
-void RunGuarded(QWidget* owner, DialogGui& gui, const std::function<void()>& command) {
+void RunGuarded(QWidget* owner, DialogGui& gui, const std::function<void()>& command)
+{
     try {
         command();
     } catch (const std::exception& error) {

@@ -6,9 +6,12 @@
 
 HalvexApplication::HalvexApplication(int& argc, char** argv, DialogGui& gui)
     : QApplication(argc, argv)
-    , gui(gui) {}
+    , gui(gui)
+{
+}
 
-bool HalvexApplication::notify(QObject* receiver, QEvent* event) {
+bool HalvexApplication::notify(QObject* receiver, QEvent* event)
+{
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

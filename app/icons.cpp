@@ -7,13 +7,15 @@ namespace {
 
 constexpr int IconSize = 32;
 
-QPixmap Blank() {
+QPixmap Blank()
+{
     QPixmap pixmap(IconSize, IconSize);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
-void DrawSheet(QPainter& painter, QRect sheet, int rows) {
+void DrawSheet(QPainter& painter, QRect sheet, int rows)
+{
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     painter.drawRect(sheet);
@@ -27,7 +29,8 @@ void DrawSheet(QPainter& painter, QRect sheet, int rows) {
 
 } // namespace
 
-QIcon EraseAllIcon() {
+QIcon EraseAllIcon()
+{
     QPixmap pixmap = Blank();
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -38,7 +41,8 @@ QIcon EraseAllIcon() {
     return QIcon(pixmap);
 }
 
-QIcon ConfigureBufferIcon() {
+QIcon ConfigureBufferIcon()
+{
     QPixmap pixmap = Blank();
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

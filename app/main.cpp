@@ -15,7 +15,8 @@ Windows TheWindows;
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QtDialogGui gui;
     HalvexApplication application(argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));

@@ -17,7 +17,8 @@
 
 namespace {
 
-QStringList ToQt(const std::vector<std::string>& lines) {
+QStringList ToQt(const std::vector<std::string>& lines)
+{
     QStringList list;
     for (const std::string& line : lines)
         list << QString::fromStdString(line);
@@ -25,18 +26,21 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 }
 
 // Rebuilding a list from code is no user's choice: it must not run the list's handler.
-void ShowLines(QListWidget* box, const std::vector<std::string>& lines) {
+void ShowLines(QListWidget* box, const std::vector<std::string>& lines)
+{
     const QSignalBlocker quiet(box);
     box->clear();
     box->addItems(ToQt(lines));
 }
 
-void SelectLine(QListWidget* box, int row) {
+void SelectLine(QListWidget* box, int row)
+{
     const QSignalBlocker quiet(box);
     box->setCurrentRow(row);
 }
 
-void ShowItems(QComboBox* box, const std::vector<std::string>& items) {
+void ShowItems(QComboBox* box, const std::vector<std::string>& items)
+{
     box->clear();
     box->addItems(ToQt(items));
     box->setCurrentIndex(0);
@@ -49,7 +53,8 @@ TMainScreen::TMainScreen(SetsBuffer& buffer, const Windows& windows, Services& s
     : QMainWindow(parent)
     , buffer(buffer)
     , windows(windows)
-    , services(services) {
+    , services(services)
+{
     setObjectName(QStringLiteral("MainScreen"));
     setWindowTitle(QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -63,13 +68,15 @@ TMainScreen::TMainScreen(SetsBuffer& buffer, const Windows& windows, Services& s
     FormCreate();
 }
 
-auto TMainScreen::guarded(void (TMainScreen::*handler)()) {
+auto TMainScreen::guarded(void (TMainScreen::*handler)())
+{
     return [this, handler] {
         RunGuarded(this, services.gui, [this, handler] { (this->*handler)(); });
     };
 }
 
-void TMainScreen::connectCommands() {
+void TMainScreen::connectCommands()
+{
     connect(form.Exit1, &QAction::triggered, this, guarded(&TMainScreen::Exit1Click));
 
     // Commands whose windows are not part of the program yet stay disabled.
@@ -80,16 +87,19 @@ void TMainScreen::connectCommands() {
     form.Image2->setEnabled(false);
 }
 
-void TMainScreen::FormCreate() {
+void TMainScreen::FormCreate()
+{
     LoadSettingsBlock(buffer);
     ReloadAll();
 }
 
-void TMainScreen::Exit1Click() {
+void TMainScreen::Exit1Click()
+{
     close();
 }
 
-void TMainScreen::ReloadAll() {
+void TMainScreen::ReloadAll()
+{
     const MainView view = ::ReloadAll(buffer, state);
     ShowLines(form.SetsBox, view.stepLines);
     showStepControls(view.step);
@@ -102,23 +112,28 @@ void TMainScreen::ReloadAll() {
     ShowItems(form.AnnualBox, view.annualNumbers);
 }
 
-void TMainScreen::RefillStepList() {
+void TMainScreen::RefillStepList()
+{
     ShowLines(form.SetsBox, StepListLines(buffer, state.layout));
 }
 
-void TMainScreen::RefillAnnualList() {
+void TMainScreen::RefillAnnualList()
+{
     ShowLines(form.AnnualListBox, AnnualListLines(buffer, state.layout));
 }
 
-void TMainScreen::LoadStepControls() {
+void TMainScreen::LoadStepControls()
+{
     showStepControls(::LoadStepControls(buffer, state.CurrentStep));
 }
 
-void TMainScreen::LoadAnnualControls() {
+void TMainScreen::LoadAnnualControls()
+{
     showAnnualControls(::LoadAnnualControls(buffer, state.layout, state.CurrentAnnual));
 }
 
-void TMainScreen::LoadStatusControls() {
+void TMainScreen::LoadStatusControls()
+{
     const StatusControls shown = ::LoadStatusControls(buffer);
     form.DSTBox->setItemIndex(shown.DSTBox);
     form.RelayBox->setItemIndex(shown.RelayBox);
@@ -126,15 +141,18 @@ void TMainScreen::LoadStatusControls() {
     form.PulseBox->setCurrentIndex(shown.PulseBox);
 }
 
-void TMainScreen::selectStepLine() {
+void TMainScreen::selectStepLine()
+{
     SelectLine(form.SetsBox, state.CurrentStep);
 }
 
-void TMainScreen::selectAnnualLine() {
+void TMainScreen::selectAnnualLine()
+{
     SelectLine(form.AnnualListBox, state.CurrentAnnual);
 }
 
-void TMainScreen::showStepControls(const StepControls& shown) {
+void TMainScreen::showStepControls(const StepControls& shown)
+{
     form.StepBox->setCurrentIndex(shown.StepBox);
     form.ONOFFBox->setItemIndex(shown.ONOFFBox);
     form.DaysBox->setCurrentIndex(shown.DaysBox);
@@ -143,7 +161,8 @@ void TMainScreen::showStepControls(const StepControls& shown) {
     form.MinutesBox->setCurrentIndex(shown.MinutesBox);
 }
 
-void TMainScreen::showAnnualControls(const AnnualControls& shown) {
+void TMainScreen::showAnnualControls(const AnnualControls& shown)
+{
     form.AnnualBox->setCurrentIndex(shown.AnnualBox);
     QComboBox* dates[] = {form.StartMonth, form.StartDay, form.StartYear,
                           form.EndMonth,   form.EndDay,   form.EndYear};

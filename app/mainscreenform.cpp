@@ -19,21 +19,24 @@ constexpr QSize ClientSize{412, 420};
 constexpr int HeadingPointSize = 12;
 constexpr int ListHeight = 19; // a drop-down list's height
 
-QStringList ToQt(const ItemList& items) {
+QStringList ToQt(const ItemList& items)
+{
     QStringList list;
     for (const std::string& item : items)
         list << QString::fromStdString(item);
     return list;
 }
 
-template <typename Control> Control* Place(Control* control, const char* name, QRect geometry) {
+template <typename Control> Control* Place(Control* control, const char* name, QRect geometry)
+{
     control->setObjectName(QLatin1String(name));
     control->setGeometry(geometry);
     return control;
 }
 
 // A fixed drop-down list: the user picks an item and cannot type.
-QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemList& items = {}) {
+QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemList& items = {})
+{
     auto* box = Place(new QComboBox(client), name, geometry);
     box->addItems(ToQt(items));
     box->setMaxVisibleItems(12);
@@ -41,44 +44,51 @@ QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemLis
 }
 
 RadioGroup* Radios(QWidget* client, const char* name, const char* title, QRect geometry,
-                   const ItemList& items) {
+                   const ItemList& items)
+{
     return Place(new RadioGroup(QLatin1String(title), ToQt(items), client), name, geometry);
 }
 
-QListWidget* ListBox(QWidget* client, const char* name, QRect geometry) {
+QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
+{
     auto* box = Place(new QListWidget(client), name, geometry);
     box->setSelectionMode(QAbstractItemView::SingleSelection);
     box->setUniformItemSizes(true);
     return box;
 }
 
-void Label(QWidget* client, const char* text, QPoint at) {
+void Label(QWidget* client, const char* text, QPoint at)
+{
     auto* label = new QLabel(QLatin1String(text), client);
     label->move(at);
     label->adjustSize();
 }
 
-void CentredLabel(QWidget* client, const char* text, int left, int right, int top) {
+void CentredLabel(QWidget* client, const char* text, int left, int right, int top)
+{
     auto* label = new QLabel(QLatin1String(text), client);
     label->setAlignment(Qt::AlignHCenter);
     label->setGeometry(left, top, right - left, 14);
 }
 
-void Heading(QWidget* client, const char* text, QPoint at) {
+void Heading(QWidget* client, const char* text, QPoint at)
+{
     auto* label = new QLabel(QLatin1String(text), client);
     label->setFont(HeadingFont(HeadingPointSize));
     label->move(at);
     label->adjustSize();
 }
 
-void Rule(QWidget* client, int top) {
+void Rule(QWidget* client, int top)
+{
     auto* rule = new QFrame(client);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     rule->setGeometry(4, top, ClientSize.width() - 8, 2);
 }
 
 QToolButton* ImageButton(QWidget* client, const char* name, QRect geometry, const QIcon& icon,
-                         const char* hint) {
+                         const char* hint)
+{
     auto* button = Place(new QToolButton(client), name, geometry);
     button->setIcon(icon);
     button->setIconSize(geometry.size() - QSize(8, 8));
@@ -87,7 +97,8 @@ QToolButton* ImageButton(QWidget* client, const char* name, QRect geometry, cons
     return button;
 }
 
-QAction* Item(QMenu* menu, const char* name, const char* caption) {
+QAction* Item(QMenu* menu, const char* name, const char* caption)
+{
     QAction* action = menu->addAction(QLatin1String(caption));
     action->setObjectName(QLatin1String(name));
     return action;
@@ -95,7 +106,8 @@ QAction* Item(QMenu* menu, const char* name, const char* caption) {
 
 } // namespace
 
-void MainScreenForm::setup(QMainWindow& window) {
+void MainScreenForm::setup(QMainWindow& window)
+{
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(ClientSize);
@@ -106,7 +118,8 @@ void MainScreenForm::setup(QMainWindow& window) {
     setupMenu(window);
 }
 
-void MainScreenForm::setupSteps(QWidget* client) {
+void MainScreenForm::setupSteps(QWidget* client)
+{
     Heading(client, "Program Steps", {8, 2});
     StepBox = List(client, "StepBox", {40, 32, 41, ListHeight});
     DaysBox = List(client, "DaysBox", {96, 32, 49, ListHeight}, DaysBoxItems());
@@ -125,7 +138,8 @@ void MainScreenForm::setupSteps(QWidget* client) {
     Rule(client, 140);
 }
 
-void MainScreenForm::setupAnnuals(QWidget* client) {
+void MainScreenForm::setupAnnuals(QWidget* client)
+{
     Heading(client, "Skip Plans (Annuals)", {8, 150});
     AnnualBox = List(client, "AnnualBox", {24, 184, 41, ListHeight});
     StartMonth = List(client, "StartMonth", {80, 184, 49, ListHeight}, StartMonthItems());
@@ -144,7 +158,8 @@ void MainScreenForm::setupAnnuals(QWidget* client) {
     Rule(client, 298);
 }
 
-void MainScreenForm::setupStatus(QWidget* client) {
+void MainScreenForm::setupStatus(QWidget* client)
+{
     Heading(client, "Status...", {16, 336});
     DSTBox = Radios(client, "DSTBox", "DST", {120, 320, 49, 49}, DstItems());
     RelayBox = Radios(client, "RelayBox", "Relay", {184, 320, 49, 49}, OffOnItems());
@@ -153,7 +168,8 @@ void MainScreenForm::setupStatus(QWidget* client) {
     PulseBox = List(client, "PulseBox", {320, 336, 49, 22}, PulseItems());
 }
 
-void MainScreenForm::setupMenu(QMainWindow& window) {
+void MainScreenForm::setupMenu(QMainWindow& window)
+{
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 

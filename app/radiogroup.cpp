@@ -4,7 +4,8 @@
 #include <QVBoxLayout>
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
-    : QGroupBox(title, parent) {
+    : QGroupBox(title, parent)
+{
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 0, 2, 2);
     column->setSpacing(0);
@@ -16,7 +17,8 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
     connect(&group, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 
-void RadioGroup::setItemIndex(int index) {
+void RadioGroup::setItemIndex(int index)
+{
     if (QAbstractButton* chosen = group.button(index)) {
         chosen->setChecked(true);
         return;
@@ -28,6 +30,7 @@ void RadioGroup::setItemIndex(int index) {
     group.setExclusive(true);
 }
 
-QRadioButton* RadioGroup::button(int index) const {
+QRadioButton* RadioGroup::button(int index) const
+{
     return static_cast<QRadioButton*>(group.button(index));
 }

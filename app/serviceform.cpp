@@ -3,7 +3,8 @@
 #include "app/windowstyle.h"
 
 TServiceForm::TServiceForm(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("ServiceForm"));
     setWindowTitle(QStringLiteral("Service"));
     ApplyDialogStyle(*this, {261, 211});

@@ -9,8 +9,8 @@
 #include "model/config1.h"
 #include "model/eraseverif.h"
 
-std::unique_ptr<TMainScreen> CreateWindows(Windows& windows, SetsBuffer& buffer,
-                                           Services& services) {
+std::unique_ptr<TMainScreen> CreateWindows(Windows& windows, SetsBuffer& buffer, Services& services)
+{
     auto mainScreen = std::make_unique<TMainScreen>(buffer, windows, services);
     windows.MainScreen = mainScreen.get();
     QWidget* owner = mainScreen.get();

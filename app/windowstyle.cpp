@@ -11,7 +11,8 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Show) {
             auto* window = static_cast<QWidget*>(watched);
             if (const QScreen* screen = window->screen()) {
@@ -26,14 +27,16 @@ protected:
 
 } // namespace
 
-QFont WindowFont() {
+QFont WindowFont()
+{
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
 }
 
-QFont HeadingFont(int pointSize) {
+QFont HeadingFont(int pointSize)
+{
     QFont font = WindowFont();
     font.setPointSize(pointSize);
     font.setBold(true);
@@ -41,7 +44,8 @@ QFont HeadingFont(int pointSize) {
     return font;
 }
 
-void ApplyDialogStyle(QDialog& window, QSize clientSize) {
+void ApplyDialogStyle(QDialog& window, QSize clientSize)
+{
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFont(WindowFont());
@@ -50,6 +54,7 @@ void ApplyDialogStyle(QDialog& window, QSize clientSize) {
     KeepCentredOnScreen(window);
 }
 
-void KeepCentredOnScreen(QWidget& window) {
+void KeepCentredOnScreen(QWidget& window)
+{
     window.installEventFilter(new ScreenCentring(&window));
 }

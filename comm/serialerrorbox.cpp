@@ -3,7 +3,8 @@
 #include "app/windowstyle.h"
 
 TSerialErrorBox::TSerialErrorBox(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("SerialErrorBox"));
     setWindowTitle(QStringLiteral("Serial Transfer Error !"));
     ApplyDialogStyle(*this, {206, 120});

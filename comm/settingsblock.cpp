@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-void LoadSettingsBlock(SetsBuffer& buffer, const std::string& path) {
+void LoadSettingsBlock(SetsBuffer& buffer, const std::string& path)
+{
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return; // no settings file yet: COM1 and zeros, nothing to report

@@ -3,7 +3,8 @@
 #include "app/windowstyle.h"
 
 TFileErrorBox::TFileErrorBox(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("FileErrorBox"));
     setWindowTitle(QStringLiteral("File Error"));
     ApplyDialogStyle(*this, {177, 116});

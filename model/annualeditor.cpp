@@ -7,8 +7,8 @@ constexpr int DstItemCount = 2;
 constexpr int PulseItemCount = 100;
 } // namespace
 
-AnnualControls LoadAnnualControls(const SetsBuffer& buffer, const BufferLayout& layout,
-                                  int annual) {
+AnnualControls LoadAnnualControls(const SetsBuffer& buffer, const BufferLayout& layout, int annual)
+{
     const AnnualRecord record = ReadAnnual(buffer, layout, annual);
     AnnualControls shown;
     shown.AnnualBox = annual;
@@ -20,7 +20,8 @@ AnnualControls LoadAnnualControls(const SetsBuffer& buffer, const BufferLayout& 
     return shown;
 }
 
-StatusControls LoadStatusControls(const SetsBuffer& buffer) {
+StatusControls LoadStatusControls(const SetsBuffer& buffer)
+{
     // The DST byte is taken as a signed index limited to the list: any positive value shows
     // "Yes" (the editor itself writes 3), a negative one shows neither item.
     const int dst = static_cast<signed char>(buffer[DstByte]);

@@ -6,7 +6,8 @@
 
 namespace {
 
-ItemList Numbers(int from, int to, const char* format) {
+ItemList Numbers(int from, int to, const char* format)
+{
     ItemList items;
     for (int n = from; n <= to; ++n) {
         char text[8];
@@ -16,55 +17,69 @@ ItemList Numbers(int from, int to, const char* format) {
     return items;
 }
 
-ItemList Concat(ItemList head, const ItemList& tail) {
+ItemList Concat(ItemList head, const ItemList& tail)
+{
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
 }
 
 } // namespace
 
-ItemList DaysBoxItems() {
+ItemList DaysBoxItems()
+{
     ItemList items;
     for (const DayCode& code : DayCodeTable)
         items.emplace_back(code.name);
     return items;
 }
 
-ItemList HoursBoxItems() {
+ItemList HoursBoxItems()
+{
     return Concat({"CLR"}, Numbers(1, 12, "%d"));
 }
-ItemList MinutesBoxItems() {
+ItemList MinutesBoxItems()
+{
     return Numbers(0, 59, "%02d");
 }
-ItemList AmPmItems() {
+ItemList AmPmItems()
+{
     return {"Am", "Pm"};
 }
-ItemList OnOffItems() {
+ItemList OnOffItems()
+{
     return {"On", "Off"};
 }
 
-ItemList StartMonthItems() {
+ItemList StartMonthItems()
+{
     return Concat({"CLR"}, Numbers(1, 12, "%d"));
 }
-ItemList DayItems() {
+ItemList DayItems()
+{
     return Concat(Numbers(0, 31, "%d"), {" "});
 }
-ItemList StartYearItems() {
+ItemList StartYearItems()
+{
     return Concat(Numbers(0, 99, "%02d"), {" "});
 }
-ItemList EndMonthItems() {
+ItemList EndMonthItems()
+{
     return Numbers(0, 12, "%d");
 }
-ItemList EndYearItems() {
+ItemList EndYearItems()
+{
     return Numbers(0, 99, "%02d");
 }
 
-ItemList DstItems() {
+ItemList DstItems()
+{
     return {"No", "Yes"};
 }
-ItemList OffOnItems() {
+ItemList OffOnItems()
+{
     return {"Off", "On"};
 }
-ItemList PulseItems() {
+ItemList PulseItems()
+{
     return Concat({"OFF"}, Numbers(1, 99, "%d"));
 }

@@ -27,6 +27,7 @@ ItemList OffOnItems(); // "Off", "On": the status relay and EL lamp list Off fir
 ItemList PulseItems(); // "OFF", "1".."99"
 
 // The index of value within a list of count items, or NoItem when the value lies outside it.
-inline int ItemFor(int value, int count) {
+inline int ItemFor(int value, int count)
+{
     return value >= 0 && value < count ? value : NoItem;
 }

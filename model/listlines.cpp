@@ -6,7 +6,8 @@ namespace {
 
 // printf-style formatting into a std::string. "%02d" is a minimum width: a value of 100 or
 // more, which only a loaded file can bring, prints all its digits.
-template <typename... Args> std::string Format(const char* format, Args... args) {
+template <typename... Args> std::string Format(const char* format, Args... args)
+{
     char text[96];
     std::snprintf(text, sizeof text, format, args...);
     return text;
@@ -14,12 +15,14 @@ template <typename... Args> std::string Format(const char* format, Args... args)
 
 } // namespace
 
-void NormaliseDayCode(SetsBuffer& buffer, int step) {
+void NormaliseDayCode(SetsBuffer& buffer, int step)
+{
     if (!DayCodeIndex(ReadStep(buffer, step).dayMask()))
         buffer[StepOffset(step) + 2] = UnknownDayCodeReplacement;
 }
 
-std::string FormatStepLine(SetsBuffer& buffer, int step) {
+std::string FormatStepLine(SetsBuffer& buffer, int step)
+{
     NormaliseDayCode(buffer, step);
     const StepRecord record = ReadStep(buffer, step);
     if (record.hour() == 0)
@@ -31,7 +34,8 @@ std::string FormatStepLine(SetsBuffer& buffer, int step) {
                   record.minutes(), record.pm() ? "Pm" : "Am", record.relayOn() ? "On " : "Off");
 }
 
-std::string FormatAnnualLine(const SetsBuffer& buffer, const BufferLayout& layout, int annual) {
+std::string FormatAnnualLine(const SetsBuffer& buffer, const BufferLayout& layout, int annual)
+{
     const AnnualRecord record = ReadAnnual(buffer, layout, annual);
     if (record.cleared())
         return Format("Annual %02d  --> C l e a r <--", annual);
@@ -41,21 +45,24 @@ std::string FormatAnnualLine(const SetsBuffer& buffer, const BufferLayout& layou
                   record.value(EndDayField), record.value(EndYearField));
 }
 
-std::vector<std::string> StepListLines(SetsBuffer& buffer, const BufferLayout& layout) {
+std::vector<std::string> StepListLines(SetsBuffer& buffer, const BufferLayout& layout)
+{
     std::vector<std::string> lines;
     for (int i = 0; i < layout.StepCount; ++i)
         lines.push_back(FormatStepLine(buffer, i));
     return lines;
 }
 
-std::vector<std::string> AnnualListLines(const SetsBuffer& buffer, const BufferLayout& layout) {
+std::vector<std::string> AnnualListLines(const SetsBuffer& buffer, const BufferLayout& layout)
+{
     std::vector<std::string> lines;
     for (int j = 0; j < layout.AnnualCount; ++j)
         lines.push_back(FormatAnnualLine(buffer, layout, j));
     return lines;
 }
 
-std::vector<std::string> RecordNumbers(int count) {
+std::vector<std::string> RecordNumbers(int count)
+{
     std::vector<std::string> numbers;
     for (int i = 0; i < count; ++i)
         numbers.push_back(Format("%02d", i));

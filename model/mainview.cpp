@@ -2,7 +2,8 @@
 
 #include "model/listlines.h"
 
-MainView ReloadAll(SetsBuffer& buffer, EditState& state) {
+MainView ReloadAll(SetsBuffer& buffer, EditState& state)
+{
     MainView view;
     state.layout = LayoutOf(buffer);
     view.layout = state.layout;

@@ -90,7 +90,8 @@ struct StepRecord {
     Byte dayMask() const { return day & DayMaskBits; }
 };
 
-constexpr int StepOffset(int step) {
+constexpr int StepOffset(int step)
+{
     return StepTableOffset + StepRecordSize * step;
 }
 StepRecord ReadStep(const SetsBuffer& buffer, int step);
@@ -114,7 +115,8 @@ struct AnnualRecord {
     bool cleared() const { return value(StartMonthField) == 0; }
 };
 
-inline int AnnualOffset(const BufferLayout& layout, int annual) {
+inline int AnnualOffset(const BufferLayout& layout, int annual)
+{
     return layout.AnnualTableOffset + AnnualRecordSize * annual;
 }
 AnnualRecord ReadAnnual(const SetsBuffer& buffer, const BufferLayout& layout, int annual);

@@ -7,7 +7,8 @@ constexpr int HourItemCount = 13;
 constexpr int MinuteItemCount = 60;
 } // namespace
 
-StepControls LoadStepControls(SetsBuffer& buffer, int step) {
+StepControls LoadStepControls(SetsBuffer& buffer, int step)
+{
     if (buffer[StepOffset(step)] == 0)
         buffer[StepOffset(step) + 2] = ClearedStepDayCode;
 

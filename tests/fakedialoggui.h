@@ -17,7 +17,8 @@ public:
 
     void answerNext(Answer answer) { answers.push_back(std::move(answer)); }
 
-    int execModal(QDialog& window) override {
+    int execModal(QDialog& window) override
+    {
         shownWindows << window.objectName();
         window.setResult(QDialog::Rejected);
         window.show();

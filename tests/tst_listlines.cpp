@@ -4,7 +4,8 @@
 
 namespace {
 
-SetsBuffer WithStep(int step, StepRecord record) {
+SetsBuffer WithStep(int step, StepRecord record)
+{
     SetsBuffer buffer;
     WriteStep(buffer, step, record);
     return buffer;
@@ -27,7 +28,8 @@ private slots:
     void recordNumbers();
 };
 
-void TestListLines::stepLine_data() {
+void TestListLines::stepLine_data()
+{
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("time");
     QTest::addColumn<int>("minute");
@@ -47,7 +49,8 @@ void TestListLines::stepLine_data() {
         << 29 << 0x11 << 0xFF << 0x20 << "Step # 29  Fri  11:165 Am  Off";
 }
 
-void TestListLines::stepLine() {
+void TestListLines::stepLine()
+{
     QFETCH(int, step);
     QFETCH(int, time);
     QFETCH(int, minute);
@@ -56,7 +59,8 @@ void TestListLines::stepLine() {
     QTEST(QString::fromStdString(FormatStepLine(buffer, step)), "line");
 }
 
-void TestListLines::unknownDayCodeIsRewrittenToSundayOff_data() {
+void TestListLines::unknownDayCodeIsRewrittenToSundayOff_data()
+{
     QTest::addColumn<int>("time");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("line");
@@ -66,7 +70,8 @@ void TestListLines::unknownDayCodeIsRewrittenToSundayOff_data() {
     QTest::newRow("0x80, cleared Pm step") << 0x80 << 0x80 << "Step # 06  --> C l e a r <--";
 }
 
-void TestListLines::unknownDayCodeIsRewrittenToSundayOff() {
+void TestListLines::unknownDayCodeIsRewrittenToSundayOff()
+{
     QFETCH(int, time);
     QFETCH(int, day);
     SetsBuffer buffer = WithStep(6, {Byte(time), 0x00, Byte(day)});
@@ -76,7 +81,8 @@ void TestListLines::unknownDayCodeIsRewrittenToSundayOff() {
     QCOMPARE(buffer, expected);
 }
 
-void TestListLines::knownDayCodesAreNeverWritten() {
+void TestListLines::knownDayCodesAreNeverWritten()
+{
     for (const DayCode& code : DayCodeTable) {
         for (Byte relay : {Byte(0x00), Byte(0x80)}) {
             SetsBuffer buffer = WithStep(1, {0x00, 0x00, Byte(code.mask | relay)});
@@ -87,7 +93,8 @@ void TestListLines::knownDayCodesAreNeverWritten() {
     }
 }
 
-void TestListLines::annualLine_data() {
+void TestListLines::annualLine_data()
+{
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<int>("annual");
     QTest::addColumn<QString>("line");
@@ -101,7 +108,8 @@ void TestListLines::annualLine_data() {
                                               << "Annual 09  Start: 12/32/100  End: 01/32/07";
 }
 
-void TestListLines::annualLine() {
+void TestListLines::annualLine()
+{
     QFETCH(QByteArray, record);
     QFETCH(int, annual);
     SetsBuffer buffer;
@@ -112,7 +120,8 @@ void TestListLines::annualLine() {
     QCOMPARE(buffer, before);
 }
 
-void TestListLines::listsFollowTheLayout() {
+void TestListLines::listsFollowTheLayout()
+{
     SetsBuffer buffer;
     const auto steps = StepListLines(buffer, ThirtyStepLayout);
     const auto annuals = AnnualListLines(buffer, ThirtyStepLayout);
@@ -125,7 +134,8 @@ void TestListLines::listsFollowTheLayout() {
     QCOMPARE(AnnualListLines(buffer, SixteenStepLayout).size(), 10u);
 }
 
-void TestListLines::recordNumbers() {
+void TestListLines::recordNumbers()
+{
     const auto numbers = RecordNumbers(30);
     QCOMPARE(numbers.size(), 30u);
     QCOMPARE(QString::fromStdString(numbers.front()), "00");

@@ -34,24 +34,28 @@ struct App {
     Services services{gui};
     std::unique_ptr<TMainScreen> mainScreen;
 
-    TMainScreen& start() {
+    TMainScreen& start()
+    {
         mainScreen = CreateWindows(windows, buffer, services);
         return *mainScreen;
     }
-    template <typename T> T* find(const char* name) {
+    template <typename T> T* find(const char* name)
+    {
         T* child = mainScreen->findChild<T*>(QLatin1String(name));
         if (!child)
             qFatal("no control %s", name);
         return child;
     }
-    QStringList lines(const char* listName) {
+    QStringList lines(const char* listName)
+    {
         QStringList texts;
         auto* box = find<QListWidget>(listName);
         for (int row = 0; row < box->count(); ++row)
             texts << box->item(row)->text();
         return texts;
     }
-    QStringList items(const char* comboName) {
+    QStringList items(const char* comboName)
+    {
         QStringList texts;
         auto* box = find<QComboBox>(comboName);
         for (int i = 0; i < box->count(); ++i)
@@ -60,7 +64,8 @@ struct App {
     }
 };
 
-void WriteFile(const QString& name, const QByteArray& bytes) {
+void WriteFile(const QString& name, const QByteArray& bytes)
+{
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
@@ -96,7 +101,8 @@ private:
     std::unique_ptr<App> app;
 };
 
-void TestMainScreen::init() {
+void TestMainScreen::init()
+{
     QVERIFY(workDir.isValid());
     previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(workDir.path()));
@@ -104,12 +110,14 @@ void TestMainScreen::init() {
     app = std::make_unique<App>();
 }
 
-void TestMainScreen::cleanup() {
+void TestMainScreen::cleanup()
+{
     app.reset();
     QDir::setCurrent(previousDir);
 }
 
-void TestMainScreen::startsClearedWithoutSettingsFile() {
+void TestMainScreen::startsClearedWithoutSettingsFile()
+{
     app->start();
     QStringList steps, annuals;
     for (int i = 0; i < 16; ++i)
@@ -143,7 +151,8 @@ void TestMainScreen::startsClearedWithoutSettingsFile() {
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // reading never creates it
 }
 
-void TestMainScreen::settingsFileFillsTheBlock_data() {
+void TestMainScreen::settingsFileFillsTheBlock_data()
+{
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("block");
     QTest::newRow("empty") << QByteArray() << QByteArray(10, '\0');
@@ -156,7 +165,8 @@ void TestMainScreen::settingsFileFillsTheBlock_data() {
         << QByteArray("\xFF\x01\x02\x03\x04\x05\x06\x07\x08\x09", 10);
 }
 
-void TestMainScreen::settingsFileFillsTheBlock() {
+void TestMainScreen::settingsFileFillsTheBlock()
+{
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, block);
     WriteFile(QStringLiteral("halvex.dat"), file);
@@ -166,7 +176,8 @@ void TestMainScreen::settingsFileFillsTheBlock() {
     QCOMPARE(app->lines("SetsBox").size(), 16); // the block never reaches the tables
 }
 
-void TestMainScreen::flagsByteChoosesLayoutAndStatus() {
+void TestMainScreen::flagsByteChoosesLayoutAndStatus()
+{
     app->buffer[FlagsByte] = 0x01;
     app->start();
     QCOMPARE(app->lines("SetsBox").size(), 30);
@@ -183,7 +194,8 @@ void TestMainScreen::flagsByteChoosesLayoutAndStatus() {
     QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
 }
 
-void TestMainScreen::valuesBeyondAListChooseNoItem() {
+void TestMainScreen::valuesBeyondAListChooseNoItem()
+{
     WriteStep(app->buffer, 0, {0x15, 0x75, 0x02}); // hour 15, minute 75
     app->buffer[62 + EndYearField] = 0xA0;
     app->buffer[62 + StartMonthField] = 0x01;
@@ -205,7 +217,8 @@ void TestMainScreen::valuesBeyondAListChooseNoItem() {
     QCOMPARE(app->buffer[PulseByte], before[PulseByte]);
 }
 
-void TestMainScreen::showingNeverWritesStatusBytes() {
+void TestMainScreen::showingNeverWritesStatusBytes()
+{
     app->buffer[DstByte] = 0x01;
     app->buffer[FlagsByte] = 0x7A; // every bit without a control set, layout 16
     app->start();
@@ -215,7 +228,8 @@ void TestMainScreen::showingNeverWritesStatusBytes() {
     QCOMPARE(int(app->buffer[FlagsByte]), 0x7A);
 }
 
-void TestMainScreen::controlsSitAtTheirGeometry_data() {
+void TestMainScreen::controlsSitAtTheirGeometry_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::newRow("StepBox") << "StepBox" << QRect(40, 32, 41, 19);
@@ -241,7 +255,8 @@ void TestMainScreen::controlsSitAtTheirGeometry_data() {
     QTest::newRow("Image1") << "Image1" << QRect(352, 88, 41, 41);
 }
 
-void TestMainScreen::controlsSitAtTheirGeometry() {
+void TestMainScreen::controlsSitAtTheirGeometry()
+{
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     app->start();
@@ -250,7 +265,8 @@ void TestMainScreen::controlsSitAtTheirGeometry() {
     QCOMPARE(control->geometry(), geometry);
 }
 
-void TestMainScreen::clientAreaAndWindow() {
+void TestMainScreen::clientAreaAndWindow()
+{
     TMainScreen& window = app->start();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -265,7 +281,8 @@ void TestMainScreen::clientAreaAndWindow() {
     QCOMPARE(window.font().pointSize(), 8);
 }
 
-void TestMainScreen::menuCaptions() {
+void TestMainScreen::menuCaptions()
+{
     TMainScreen& window = app->start();
     QStringList menu;
     for (QAction* top : window.menuBar()->actions()) {
@@ -294,7 +311,8 @@ void TestMainScreen::menuCaptions() {
     QCOMPARE(menu, expected);
 }
 
-void TestMainScreen::commandsNotYetBuiltAreDisabled() {
+void TestMainScreen::commandsNotYetBuiltAreDisabled()
+{
     app->start();
     QVERIFY(app->find<QAction>("Exit1")->isEnabled());
     for (const char* name : {"Load1", "Save1", "Print1", "Send1", "Settings1",
@@ -304,7 +322,8 @@ void TestMainScreen::commandsNotYetBuiltAreDisabled() {
     QVERIFY(!app->find<QToolButton>("Image2")->isEnabled());
 }
 
-void TestMainScreen::exitClosesTheMainWindow() {
+void TestMainScreen::exitClosesTheMainWindow()
+{
     TMainScreen& window = app->start();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -313,7 +332,8 @@ void TestMainScreen::exitClosesTheMainWindow() {
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // nothing is saved at exit
 }
 
-void TestMainScreen::eightWindowsWithTheirCaptions() {
+void TestMainScreen::eightWindowsWithTheirCaptions()
+{
     app->start();
     const Windows& w = app->windows;
     const std::pair<QWidget*, const char*> windows[] = {
@@ -341,7 +361,8 @@ void TestMainScreen::eightWindowsWithTheirCaptions() {
     }
 }
 
-void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn() {
+void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn()
+{
     TMainScreen& window = app->start();
     RunGuarded(&window, app->gui, [] { throw std::runtime_error("disk on fire"); });
     RunGuarded(&window, app->gui, [] { throw 42; });

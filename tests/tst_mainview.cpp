@@ -8,7 +8,8 @@ Q_DECLARE_METATYPE(StatusControls)
 
 namespace {
 
-bool IsStepDayByte(int b, const BufferLayout& layout) {
+bool IsStepDayByte(int b, const BufferLayout& layout)
+{
     return b >= StepTableOffset && b < layout.AnnualTableOffset && (b - StepTableOffset) % 3 == 2;
 }
 
@@ -32,7 +33,8 @@ private slots:
     void itemLists();
 };
 
-void TestMainView::zeroBufferShowsClearedRecordsAndNormalisesDayBytes() {
+void TestMainView::zeroBufferShowsClearedRecordsAndNormalisesDayBytes()
+{
     SetsBuffer buffer;
     EditState state;
     const MainView view = ReloadAll(buffer, state);
@@ -57,7 +59,8 @@ void TestMainView::zeroBufferShowsClearedRecordsAndNormalisesDayBytes() {
     QCOMPARE(view.step, (StepControls{0, 1, 0, 0, 0, 0}));
 }
 
-void TestMainView::reloadWritesOnlyStepDayBytes() {
+void TestMainView::reloadWritesOnlyStepDayBytes()
+{
     // Random images, in both layouts: nothing outside the step table's day bytes may change,
     // so bytes 122..199, the settings block and the unused flag bits always survive.
     QRandomGenerator random(4711);
@@ -75,7 +78,8 @@ void TestMainView::reloadWritesOnlyStepDayBytes() {
     }
 }
 
-void TestMainView::reloadIsIdempotent() {
+void TestMainView::reloadIsIdempotent()
+{
     QRandomGenerator random(17);
     for (int round = 0; round < 100; ++round) {
         SetsBuffer buffer;
@@ -91,7 +95,8 @@ void TestMainView::reloadIsIdempotent() {
     }
 }
 
-void TestMainView::reloadResetsTheCurrentRecords() {
+void TestMainView::reloadResetsTheCurrentRecords()
+{
     SetsBuffer buffer;
     EditState state{SixteenStepLayout, 5, 2};
     const MainView view = ReloadAll(buffer, state);
@@ -101,7 +106,8 @@ void TestMainView::reloadResetsTheCurrentRecords() {
     QCOMPARE(view.annual.AnnualBox, 0);
 }
 
-void TestMainView::layoutBitSelectsTheTables() {
+void TestMainView::layoutBitSelectsTheTables()
+{
     SetsBuffer buffer;
     buffer[FlagsByte] = 0x85;
     // Annual 00 of the 30-step layout is byte 104, annual 07 of the 16-step layout.
@@ -123,7 +129,8 @@ void TestMainView::layoutBitSelectsTheTables() {
     QCOMPARE(view.annualLines[7], std::string("Annual 07  Start: 03/15/00  End: 00/00/00"));
 }
 
-void TestMainView::clearedPmStepZeroKeepsItsDayByte() {
+void TestMainView::clearedPmStepZeroKeepsItsDayByte()
+{
     SetsBuffer buffer;
     WriteStep(buffer, 0, {0x80, 0x00, 0xBE});
     EditState state;
@@ -138,7 +145,8 @@ void TestMainView::clearedPmStepZeroKeepsItsDayByte() {
     QCOMPARE(view.step.MinutesBox, 30);
 }
 
-void TestMainView::stepControls_data() {
+void TestMainView::stepControls_data()
+{
     QTest::addColumn<int>("time");
     QTest::addColumn<int>("minute");
     QTest::addColumn<int>("day");
@@ -156,7 +164,8 @@ void TestMainView::stepControls_data() {
     QTest::newRow("unknown mask shows Wdy") << 0x01 << 0x00 << 0x83 << 0 << 0 << 0 << 1 << 0;
 }
 
-void TestMainView::stepControls() {
+void TestMainView::stepControls()
+{
     QFETCH(int, time);
     QFETCH(int, minute);
     QFETCH(int, day);
@@ -173,7 +182,8 @@ void TestMainView::stepControls() {
     QTEST(shown.MinutesBox, "minutes");
 }
 
-void TestMainView::annualControlsLeaveOutOfRangeValuesUnchosen() {
+void TestMainView::annualControlsLeaveOutOfRangeValuesUnchosen()
+{
     SetsBuffer buffer;
     const int at = AnnualOffset(SixteenStepLayout, 4);
     const Byte record[] = {0x13, 0x32, 0xA0, 0x12, 0x33, 0xA0};
@@ -187,7 +197,8 @@ void TestMainView::annualControlsLeaveOutOfRangeValuesUnchosen() {
     QCOMPARE(shown.dates, expected);
 }
 
-void TestMainView::statusControls_data() {
+void TestMainView::statusControls_data()
+{
     QTest::addColumn<int>("flags");
     QTest::addColumn<int>("pulse");
     QTest::addColumn<int>("dst");
@@ -202,7 +213,8 @@ void TestMainView::statusControls_data() {
         << 0x00 << 0xA0 << 0x00 << StatusControls{0, 0, 0, NoItem};
 }
 
-void TestMainView::statusControls() {
+void TestMainView::statusControls()
+{
     QFETCH(int, flags);
     QFETCH(int, pulse);
     QFETCH(int, dst);
@@ -213,7 +225,8 @@ void TestMainView::statusControls() {
     QTEST(LoadStatusControls(buffer), "shown");
 }
 
-void TestMainView::itemLists() {
+void TestMainView::itemLists()
+{
     QCOMPARE(DaysBoxItems(),
              (ItemList{"Wdy", "Wnd", "Edy", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
     QCOMPARE(HoursBoxItems().size(), 13u);

@@ -21,7 +21,8 @@ private slots:
     void recordDecoding();
 };
 
-void TestSetsBuffer::bcdToBinary_data() {
+void TestSetsBuffer::bcdToBinary_data()
+{
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("value");
     QTest::newRow("0x00") << 0x00 << 0;
@@ -34,18 +35,21 @@ void TestSetsBuffer::bcdToBinary_data() {
     QTest::newRow("0xFF is 165") << 0xFF << 165;
 }
 
-void TestSetsBuffer::bcdToBinary() {
+void TestSetsBuffer::bcdToBinary()
+{
     QFETCH(int, byte);
     QFETCH(int, value);
     QCOMPARE(BcdToBinary(static_cast<Byte>(byte)), value);
 }
 
-void TestSetsBuffer::bcdToBinaryDecodesEveryByteByTheFormula() {
+void TestSetsBuffer::bcdToBinaryDecodesEveryByteByTheFormula()
+{
     for (int b = 0; b < 256; ++b)
         QCOMPARE(BcdToBinary(static_cast<Byte>(b)), (b / 16) * 10 + b % 16);
 }
 
-void TestSetsBuffer::binaryToBcd_data() {
+void TestSetsBuffer::binaryToBcd_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("byte");
     QTest::newRow("0") << 0 << 0x00;
@@ -62,18 +66,21 @@ void TestSetsBuffer::binaryToBcd_data() {
     QTest::newRow("INT_MIN") << std::numeric_limits<int>::min() << 0x00;
 }
 
-void TestSetsBuffer::binaryToBcd() {
+void TestSetsBuffer::binaryToBcd()
+{
     QFETCH(int, value);
     QFETCH(int, byte);
     QCOMPARE(int(BinaryToBcd(value)), byte);
 }
 
-void TestSetsBuffer::bcdRoundTripsEveryTwoDigitValue() {
+void TestSetsBuffer::bcdRoundTripsEveryTwoDigitValue()
+{
     for (int v = 0; v <= 100; ++v)
         QCOMPARE(BcdToBinary(BinaryToBcd(v)), v);
 }
 
-void TestSetsBuffer::layoutFollowsBitZeroOnly_data() {
+void TestSetsBuffer::layoutFollowsBitZeroOnly_data()
+{
     QTest::addColumn<int>("flags");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("annuals");
@@ -84,7 +91,8 @@ void TestSetsBuffer::layoutFollowsBitZeroOnly_data() {
     QTest::newRow("0xFE") << 0xFE << 16 << 10 << 62;
 }
 
-void TestSetsBuffer::layoutFollowsBitZeroOnly() {
+void TestSetsBuffer::layoutFollowsBitZeroOnly()
+{
     QFETCH(int, flags);
     SetsBuffer buffer;
     buffer[FlagsByte] = static_cast<Byte>(flags);
@@ -97,7 +105,8 @@ void TestSetsBuffer::layoutFollowsBitZeroOnly() {
     QCOMPARE(layout.AnnualTableOffset + AnnualRecordSize * layout.AnnualCount, TablesEnd);
 }
 
-void TestSetsBuffer::dayCodeLookupIsByEquality_data() {
+void TestSetsBuffer::dayCodeLookupIsByEquality_data()
+{
     QTest::addColumn<int>("mask");
     QTest::addColumn<int>("index");
     const int masks[] = {0x3E, 0x41, 0x7F, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40};
@@ -109,7 +118,8 @@ void TestSetsBuffer::dayCodeLookupIsByEquality_data() {
     QTest::newRow("relay bit is not part of the mask") << 0xBE << -1;
 }
 
-void TestSetsBuffer::dayCodeLookupIsByEquality() {
+void TestSetsBuffer::dayCodeLookupIsByEquality()
+{
     QFETCH(int, mask);
     QFETCH(int, index);
     QCOMPARE(DayCodeIndex(static_cast<Byte>(mask)).value_or(-1), index);
@@ -117,7 +127,8 @@ void TestSetsBuffer::dayCodeLookupIsByEquality() {
         QCOMPARE(int(DayCodeTable[static_cast<std::size_t>(index)].mask), mask);
 }
 
-void TestSetsBuffer::stepRecordsSitAtFixedOffsets() {
+void TestSetsBuffer::stepRecordsSitAtFixedOffsets()
+{
     SetsBuffer buffer;
     WriteStep(buffer, 0, {0x87, 0x30, 0xBE});
     WriteStep(buffer, 29, {0x12, 0x05, 0x40});
@@ -129,7 +140,8 @@ void TestSetsBuffer::stepRecordsSitAtFixedOffsets() {
     QCOMPARE(int(ReadStep(buffer, 29).minute), 0x05);
 }
 
-void TestSetsBuffer::annualTableMovesWithTheLayout() {
+void TestSetsBuffer::annualTableMovesWithTheLayout()
+{
     // Bytes 104..121 are annuals 07..09 in the 16-step layout and annuals 00..02 in the other.
     SetsBuffer buffer;
     for (int b = 62; b < TablesEnd; ++b)
@@ -141,7 +153,8 @@ void TestSetsBuffer::annualTableMovesWithTheLayout() {
     QCOMPARE(int(ReadAnnual(buffer, ThirtyStepLayout, 2).bytes[5]), 121);
 }
 
-void TestSetsBuffer::recordDecoding() {
+void TestSetsBuffer::recordDecoding()
+{
     const StepRecord step{0x87, 0x30, 0xBE};
     QVERIFY(step.pm());
     QVERIFY(step.relayOn());

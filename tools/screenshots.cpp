@@ -12,7 +12,8 @@
 
 namespace {
 
-bool Save(QWidget& window, const QString& path) {
+bool Save(QWidget& window, const QString& path)
+{
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
@@ -23,7 +24,8 @@ bool Save(QWidget& window, const QString& path) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(folder);
