@@ -78,13 +78,38 @@ auto TMainScreen::guarded(void (TMainScreen::*handler)())
 void TMainScreen::connectCommands()
 {
     connect(form.Exit1, &QAction::triggered, this, guarded(&TMainScreen::Exit1Click));
+    connectEditors();
+    connectFileCommands();
+    connectClockCommands();
+    connectPrintAndHelp();
+}
 
-    // Commands whose windows are not part of the program yet stay disabled.
-    for (QAction* later : {form.Load1, form.Save1, form.Print1, form.Send1, form.Settings1,
-                           form.LoadDOSVersionFile1, form.Contents1, form.Service1, form.About1})
-        later->setEnabled(false);
+// A command whose window is not part of the program yet stays disabled.
+static void NotYetBuilt(std::initializer_list<QAction*> actions)
+{
+    for (QAction* action : actions)
+        action->setEnabled(false);
+}
+
+void TMainScreen::connectEditors()
+{
     form.Image1->setEnabled(false);
     form.Image2->setEnabled(false);
+}
+
+void TMainScreen::connectFileCommands()
+{
+    NotYetBuilt({form.Load1, form.Save1, form.LoadDOSVersionFile1});
+}
+
+void TMainScreen::connectClockCommands()
+{
+    NotYetBuilt({form.Send1, form.Settings1});
+}
+
+void TMainScreen::connectPrintAndHelp()
+{
+    NotYetBuilt({form.Print1, form.Contents1, form.Service1, form.About1});
 }
 
 void TMainScreen::FormCreate()

@@ -37,6 +37,10 @@ public:
 private:
     void FormCreate();
     void connectCommands();
+    void connectEditors();
+    void connectFileCommands();
+    void connectClockCommands();
+    void connectPrintAndHelp();
     void Exit1Click();
 
     void selectStepLine();
