@@ -1,11 +1,15 @@
 #include "app/mainscreen.h"
 
+#include "app/dialoggui.h"
 #include "app/guard.h"
 #include "app/radiogroup.h"
 #include "app/services.h"
 #include "app/windows.h"
 #include "app/windowstyle.h"
 #include "comm/settingsblock.h"
+#include "model/bufferconfig.h"
+#include "model/config1.h"
+#include "model/eraseverif.h"
 #include "model/listlines.h"
 
 #include <QAction>
@@ -93,8 +97,34 @@ static void NotYetBuilt(std::initializer_list<QAction*> actions)
 
 void TMainScreen::connectEditors()
 {
-    form.Image1->setEnabled(false);
-    form.Image2->setEnabled(false);
+    // Only the user's own choices run a handler: filling the controls from the buffer emits
+    // none of these, so showing a value never writes it back.
+    connect(form.SetsBox, &QListWidget::currentRowChanged, this,
+            guarded(&TMainScreen::SetsBoxClick));
+    connect(form.StepBox, &QComboBox::activated, this, guarded(&TMainScreen::StepBoxChange));
+    connect(form.DaysBox, &QComboBox::activated, this, guarded(&TMainScreen::DaysBoxChange));
+    connect(form.HoursBox, &QComboBox::activated, this, guarded(&TMainScreen::HoursBoxChange));
+    connect(form.MinutesBox, &QComboBox::activated, this, guarded(&TMainScreen::MinutesBoxChange));
+    connect(form.AMPMBox, &RadioGroup::clicked, this, guarded(&TMainScreen::AMPMBoxClick));
+    connect(form.ONOFFBox, &RadioGroup::clicked, this, guarded(&TMainScreen::ONOFFBoxClick));
+
+    connect(form.AnnualBox, &QComboBox::activated, this, guarded(&TMainScreen::AnnualBoxChange));
+    connect(form.AnnualListBox, &QListWidget::currentRowChanged, this,
+            guarded(&TMainScreen::AnnualListBoxClick));
+    connect(form.StartMonth, &QComboBox::activated, this, guarded(&TMainScreen::StartMonthChange));
+    connect(form.StartDay, &QComboBox::activated, this, guarded(&TMainScreen::StartDayChange));
+    connect(form.StartYear, &QComboBox::activated, this, guarded(&TMainScreen::StartYearChange));
+    connect(form.EndMonth, &QComboBox::activated, this, guarded(&TMainScreen::EndMonthChange));
+    connect(form.EndDay, &QComboBox::activated, this, guarded(&TMainScreen::EndDayChange));
+    connect(form.EndYear, &QComboBox::activated, this, guarded(&TMainScreen::EndYearChange));
+
+    connect(form.DSTBox, &RadioGroup::clicked, this, guarded(&TMainScreen::DSTBoxClick));
+    connect(form.RelayBox, &RadioGroup::clicked, this, guarded(&TMainScreen::RelayBoxClick));
+    connect(form.ELBox, &RadioGroup::clicked, this, guarded(&TMainScreen::ELBoxClick));
+    connect(form.PulseBox, &QComboBox::activated, this, guarded(&TMainScreen::PulseBoxChange));
+
+    connect(form.Image2, &QToolButton::clicked, this, guarded(&TMainScreen::EraseButtonClick));
+    connect(form.Image1, &QToolButton::clicked, this, guarded(&TMainScreen::ConfigButton1Click));
 }
 
 void TMainScreen::connectFileCommands()
@@ -193,4 +223,147 @@ void TMainScreen::showAnnualControls(const AnnualControls& shown)
                           form.EndMonth,   form.EndDay,   form.EndYear};
     for (std::size_t f = 0; f < shown.dates.size(); ++f)
         dates[f]->setCurrentIndex(shown.dates[f]);
+}
+
+// The step editor: each change goes straight into the buffer, then the step list and the
+// controls are shown again from it.
+
+void TMainScreen::SetsBoxClick()
+{
+    if (form.SetsBox->currentRow() < 0)
+        return;
+    state.CurrentStep = form.SetsBox->currentRow();
+    LoadStepControls();
+}
+
+void TMainScreen::StepBoxChange()
+{
+    state.CurrentStep = form.StepBox->currentIndex();
+    selectStepLine();
+    LoadStepControls();
+}
+
+void TMainScreen::DaysBoxChange()
+{
+    SetStepDayCode(buffer, state.CurrentStep, form.DaysBox->currentIndex());
+    refreshStep();
+}
+
+void TMainScreen::HoursBoxChange()
+{
+    SetStepHour(buffer, state.CurrentStep, form.HoursBox->currentIndex());
+    refreshStep();
+}
+
+void TMainScreen::MinutesBoxChange()
+{
+    SetStepMinute(buffer, state.CurrentStep, form.MinutesBox->currentIndex());
+    refreshStep();
+}
+
+void TMainScreen::AMPMBoxClick()
+{
+    SetStepPm(buffer, state.CurrentStep, form.AMPMBox->itemIndex() == 1);
+    refreshStep();
+}
+
+void TMainScreen::ONOFFBoxClick()
+{
+    SetStepRelayOn(buffer, state.CurrentStep, form.ONOFFBox->itemIndex() == 0);
+    refreshStep();
+}
+
+void TMainScreen::refreshStep()
+{
+    RefillStepList();
+    selectStepLine();
+    LoadStepControls();
+}
+
+// The annual and status editor.
+
+void TMainScreen::AnnualBoxChange()
+{
+    state.CurrentAnnual = form.AnnualBox->currentIndex();
+    selectAnnualLine();
+    LoadAnnualControls();
+}
+
+void TMainScreen::AnnualListBoxClick()
+{
+    if (form.AnnualListBox->currentRow() < 0)
+        return;
+    state.CurrentAnnual = form.AnnualListBox->currentRow();
+    LoadAnnualControls();
+}
+
+void TMainScreen::StartMonthChange()
+{
+    changeAnnualField(StartMonthField, form.StartMonth);
+}
+void TMainScreen::StartDayChange()
+{
+    changeAnnualField(StartDayField, form.StartDay);
+}
+void TMainScreen::StartYearChange()
+{
+    changeAnnualField(StartYearField, form.StartYear);
+}
+void TMainScreen::EndMonthChange()
+{
+    changeAnnualField(EndMonthField, form.EndMonth);
+}
+void TMainScreen::EndDayChange()
+{
+    changeAnnualField(EndDayField, form.EndDay);
+}
+void TMainScreen::EndYearChange()
+{
+    changeAnnualField(EndYearField, form.EndYear);
+}
+
+void TMainScreen::changeAnnualField(AnnualField field, const QComboBox* box)
+{
+    SetAnnualField(buffer, state.layout, state.CurrentAnnual, field, box->currentIndex());
+    RefillAnnualList();
+    selectAnnualLine();
+    LoadAnnualControls();
+}
+
+// Status changes refresh nothing: the controls already show what was written.
+
+void TMainScreen::DSTBoxClick()
+{
+    SetDst(buffer, form.DSTBox->itemIndex() == 1);
+}
+
+void TMainScreen::RelayBoxClick()
+{
+    SetRelayOn(buffer, form.RelayBox->itemIndex() == 1);
+}
+
+void TMainScreen::ELBoxClick()
+{
+    SetElLampOn(buffer, form.ELBox->itemIndex() == 1);
+}
+
+void TMainScreen::PulseBoxChange()
+{
+    SetPulse(buffer, form.PulseBox->currentIndex());
+}
+
+// Erase and layout: whatever the user did in either window, the whole window is shown anew.
+
+void TMainScreen::EraseButtonClick()
+{
+    windows.EraseVerif->reset();
+    if (services.gui.execModal(*windows.EraseVerif) == QDialog::Accepted)
+        EraseTables(buffer, state.layout, windows.EraseVerif->choice());
+    ReloadAll();
+}
+
+void TMainScreen::ConfigButton1Click()
+{
+    services.gui.execModal(*windows.Config1);
+    ReloadAll();
 }

@@ -43,6 +43,35 @@ private:
     void connectPrintAndHelp();
     void Exit1Click();
 
+    // The step editor.
+    void SetsBoxClick();
+    void StepBoxChange();
+    void DaysBoxChange();
+    void HoursBoxChange();
+    void MinutesBoxChange();
+    void AMPMBoxClick();
+    void ONOFFBoxClick();
+    void refreshStep();
+
+    // The annual and status editor.
+    void AnnualBoxChange();
+    void AnnualListBoxClick();
+    void StartMonthChange();
+    void StartDayChange();
+    void StartYearChange();
+    void EndMonthChange();
+    void EndDayChange();
+    void EndYearChange();
+    void changeAnnualField(AnnualField field, const QComboBox* box);
+    void DSTBoxClick();
+    void RelayBoxClick();
+    void ELBoxClick();
+    void PulseBoxChange();
+
+    // Erase and layout.
+    void EraseButtonClick();
+    void ConfigButton1Click();
+
     void selectStepLine();
     void selectAnnualLine();
     void showStepControls(const StepControls& shown);

@@ -1,8 +1,10 @@
 #include "app/windows.h"
 
 #include "app/aboutbox.h"
+#include "app/dialoggui.h"
 #include "app/mainscreen.h"
 #include "app/serviceform.h"
+#include "app/services.h"
 #include "comm/serialerrorbox.h"
 #include "comm/settingform.h"
 #include "files/fileerrorbox.h"
@@ -20,6 +22,9 @@ std::unique_ptr<TMainScreen> CreateWindows(Windows& windows, SetsBuffer& buffer,
     windows.EraseVerif = new TEraseVerif(owner);
     windows.SerialErrorBox = new TSerialErrorBox(owner);
     windows.SettingForm = new TSettingForm(owner);
-    windows.Config1 = new TConfig1(owner);
+    windows.Config1 = new TConfig1(buffer, services.gui, owner);
+    // A layout chosen in the Configure window shows at once in the main window behind it.
+    QObject::connect(windows.Config1, &TConfig1::layoutChanged, mainScreen.get(),
+                     &TMainScreen::ReloadAll);
     return mainScreen;
 }

@@ -34,3 +34,39 @@ StatusControls LoadStatusControls(const SetsBuffer& buffer)
     shown.PulseBox = ItemFor(BcdToBinary(buffer[PulseByte]), PulseItemCount);
     return shown;
 }
+
+void SetAnnualField(SetsBuffer& buffer, const BufferLayout& layout, int annual, AnnualField field,
+                    int value)
+{
+    buffer[AnnualOffset(layout, annual) + field] = BinaryToBcd(value);
+}
+
+void SetDst(SetsBuffer& buffer, bool yes)
+{
+    buffer[DstByte] = yes ? DstYes : 0;
+}
+
+namespace {
+
+void SetFlag(SetsBuffer& buffer, Byte bit, bool on)
+{
+    Byte& flags = buffer[FlagsByte];
+    flags = static_cast<Byte>((flags & ~bit) | (on ? bit : 0));
+}
+
+} // namespace
+
+void SetRelayOn(SetsBuffer& buffer, bool on)
+{
+    SetFlag(buffer, RelayBit, on);
+}
+
+void SetElLampOn(SetsBuffer& buffer, bool on)
+{
+    SetFlag(buffer, ElLampBit, on);
+}
+
+void SetPulse(SetsBuffer& buffer, int pulse)
+{
+    buffer[PulseByte] = BinaryToBcd(pulse);
+}

@@ -30,3 +30,15 @@ struct StatusControls {
 };
 
 StatusControls LoadStatusControls(const SetsBuffer& buffer);
+
+// The annual editor's writer: one byte of the record, as the BCD of the chosen item's index.
+// Dates are not validated: day 31 of a short month or an end before the start are kept.
+void SetAnnualField(SetsBuffer& buffer, const BufferLayout& layout, int annual, AnnualField field,
+                    int value);
+
+// The status writers. Those of the flags byte change only their own bit.
+constexpr Byte DstYes = 3; // what the clock expects for "Yes"; 1 is shown as "Yes" too
+void SetDst(SetsBuffer& buffer, bool yes);
+void SetRelayOn(SetsBuffer& buffer, bool on);
+void SetElLampOn(SetsBuffer& buffer, bool on);
+void SetPulse(SetsBuffer& buffer, int pulse); // 0 = "OFF"

@@ -1,11 +1,27 @@
 #pragma once
 
+#include "model/bufferconfig.h"
+
 #include <QDialog>
 
-// "Erase ?": a placeholder holding its caption until its window is built.
+class QCheckBox;
+
+// "Erase ?": asks which tables to clear. It hands back the choice; the main window erases.
 class TEraseVerif : public QDialog {
     Q_OBJECT
 
 public:
     explicit TEraseVerif(QWidget* parent = nullptr);
+
+    // Every showing starts with both boxes unchecked.
+    void reset();
+    // What "Erase" confirmed; meaningful once the window was accepted.
+    EraseChoice choice() const;
+
+private:
+    void EraseBtnClick();
+    void CancelClick();
+
+    QCheckBox* StepsCheck;
+    QCheckBox* AnnualCheck;
 };

@@ -23,3 +23,31 @@ StepControls LoadStepControls(SetsBuffer& buffer, int step)
     shown.MinutesBox = ItemFor(record.minutes(), MinuteItemCount);
     return shown;
 }
+
+void SetStepDayCode(SetsBuffer& buffer, int step, int dayCodeIndex)
+{
+    buffer[StepOffset(step) + 2] = DayCodeTable.at(static_cast<std::size_t>(dayCodeIndex)).mask;
+}
+
+void SetStepHour(SetsBuffer& buffer, int step, int hour)
+{
+    Byte& time = buffer[StepOffset(step)];
+    time = static_cast<Byte>((time & PmBit) | BinaryToBcd(hour));
+}
+
+void SetStepMinute(SetsBuffer& buffer, int step, int minute)
+{
+    buffer[StepOffset(step) + 1] = BinaryToBcd(minute);
+}
+
+void SetStepPm(SetsBuffer& buffer, int step, bool pm)
+{
+    Byte& time = buffer[StepOffset(step)];
+    time = static_cast<Byte>((time & HourMask) | (pm ? PmBit : 0));
+}
+
+void SetStepRelayOn(SetsBuffer& buffer, int step, bool on)
+{
+    Byte& day = buffer[StepOffset(step) + 2];
+    day = static_cast<Byte>((day & DayMaskBits) | (on ? StepRelayBit : 0));
+}

@@ -1,0 +1,31 @@
+#include "model/bufferconfig.h"
+
+#include <algorithm>
+
+namespace {
+
+void Zero(SetsBuffer& buffer, int from, int count)
+{
+    std::fill_n(buffer.bytes.begin() + from, count, Byte{0});
+}
+
+} // namespace
+
+void EraseTables(SetsBuffer& buffer, const BufferLayout& layout, EraseChoice choice)
+{
+    if (choice.steps)
+        Zero(buffer, layout.StepTableOffset, StepRecordSize * layout.StepCount);
+    if (choice.annuals)
+        Zero(buffer, layout.AnnualTableOffset, AnnualRecordSize * layout.AnnualCount);
+}
+
+void SetLayoutItem(SetsBuffer& buffer, int item)
+{
+    Byte& flags = buffer[FlagsByte];
+    flags = static_cast<Byte>((flags & ~LayoutBit) | (item == 1 ? LayoutBit : 0));
+}
+
+int LayoutItem(const SetsBuffer& buffer)
+{
+    return buffer[FlagsByte] & LayoutBit;
+}
