@@ -20,10 +20,12 @@ TEraseVerif::TEraseVerif(QWidget* parent)
 
     StepsCheck = new QCheckBox(QStringLiteral("Steps"), this);
     StepsCheck->setObjectName(QStringLiteral("StepsCheck"));
-    StepsCheck->setGeometry(32, 40, 120, 20);
+    StepsCheck->move(32, 40);
+    StepsCheck->adjustSize();
     AnnualCheck = new QCheckBox(QStringLiteral("Annuals"), this);
     AnnualCheck->setObjectName(QStringLiteral("AnnualCheck"));
-    AnnualCheck->setGeometry(32, 64, 120, 20);
+    AnnualCheck->move(32, 64);
+    AnnualCheck->adjustSize();
 
     auto* erase = new QPushButton(QStringLiteral("Erase"), this);
     erase->setObjectName(QStringLiteral("EraseBtn"));

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "app/mainscreen.h"
+#include "app/radiogroup.h"
+#include "app/services.h"
+#include "app/windows.h"
+#include "fakedialoggui.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+// The program as it starts, with test doubles for the world outside, and the user's ways of
+// working its controls: the mouse and the keyboard on the real widgets.
+struct TestApp {
+    SetsBuffer buffer;
+    Windows windows;
+    FakeDialogGui gui;
+    Services services{gui};
+    std::unique_ptr<TMainScreen> mainScreen;
+
+    TestApp()
+    {
+        // Keeps the waits for a freshly opened drop-down list short.
+        QApplication::setDoubleClickInterval(50);
+    }
+
+    TMainScreen& start()
+    {
+        mainScreen = CreateWindows(windows, buffer, services);
+        mainScreen->show();
+        if (!QTest::qWaitForWindowExposed(mainScreen.get()))
+            qFatal("the main window was never shown");
+        mainScreen->activateWindow(); // keyboard focus, also on a display with no window manager
+        if (!QTest::qWaitForWindowActive(mainScreen.get()))
+            qFatal("the main window never became active");
+        return *mainScreen;
+    }
+
+    template <typename T> T* find(const char* name) const
+    {
+        T* child = mainScreen->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+
+    QStringList lines(const char* listName) const
+    {
+        QStringList texts;
+        const auto* box = find<QListWidget>(listName);
+        for (int row = 0; row < box->count(); ++row)
+            texts << box->item(row)->text();
+        return texts;
+    }
+
+    QByteArray step(int i) const
+    {
+        const StepRecord r = ReadStep(buffer, i);
+        const char bytes[] = {char(r.time), char(r.minute), char(r.day)};
+        return QByteArray(bytes, 3);
+    }
+};
+
+// Opens the drop-down list with the mouse and clicks the item with the given text.
+inline void ChooseWithMouse(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(text));
+    QTest::mouseClick(box, Qt::LeftButton);
+    QAbstractItemView* view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = box->model()->index(index, 0);
+    view->scrollTo(item);
+    // The item's rectangle can be wider than the narrow list: click its visible part. A freshly
+    // opened list ignores a release within the double-click time (so that the click that opened
+    // it does not also choose); like a person, click again after that time.
+    const QRect visible = view->visualRect(item).intersected(view->viewport()->rect());
+    for (int attempt = 0; attempt < 20 && view->isVisible(); ++attempt) {
+        QTest::qWait(QApplication::doubleClickInterval() + 10);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, visible.center());
+    }
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// Clicks the line of a list box, scrolling it into view first as a user would.
+inline void ClickLine(QListWidget* box, int row)
+{
+    QListWidgetItem* line = box->item(row);
+    box->scrollToItem(line);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                      box->visualItemRect(line).intersected(box->viewport()->rect()).center());
+}
+
+inline void ClickRadio(RadioGroup* group, int index)
+{
+    QTest::mouseClick(group->button(index), Qt::LeftButton);
+}

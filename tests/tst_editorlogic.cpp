@@ -1,0 +1,238 @@
+#include "model/annualeditor.h"
+#include "model/bufferconfig.h"
+#include "model/stepeditor.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+SetsBuffer RandomBuffer(QRandomGenerator& random)
+{
+    SetsBuffer buffer;
+    for (Byte& b : buffer.bytes)
+        b = Byte(random.bounded(256));
+    return buffer;
+}
+
+// The bits of each byte that a writer may change; everything else must survive it.
+using Allowed = std::function<Byte(int byte)>;
+
+void CheckOnlyAllowedBitsChange(const std::function<void(SetsBuffer&)>& write,
+                                const Allowed& allowed)
+{
+    QRandomGenerator random(99);
+    for (int round = 0; round < 200; ++round) {
+        SetsBuffer buffer = RandomBuffer(random);
+        const SetsBuffer before = buffer;
+        write(buffer);
+        for (int b = 0; b < SetsBufferSize; ++b) {
+            const Byte kept = Byte(~allowed(b));
+            if ((buffer[b] & kept) != (before[b] & kept))
+                QFAIL(qPrintable(QStringLiteral("byte %1 changed outside its bits").arg(b)));
+        }
+    }
+}
+
+} // namespace
+
+class TestEditorLogic : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stepWriters_data();
+    void stepWriters();
+    void stepWritersKeepEveryOtherBit();
+    void annualFields_data();
+    void annualFields();
+    void statusWriters();
+    void statusWritersKeepEveryOtherBit();
+    void erase_data();
+    void erase();
+    void layoutItem();
+};
+
+void TestEditorLogic::stepWriters_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray pm730(QByteArray("\x87\x30\xBE", 3));
+    QTest::newRow("Mon stores the bare mask")
+        << pm730 << "day" << 4 << QByteArray("\x87\x30\x02", 3);
+    QTest::newRow("Edy") << pm730 << "day" << 2 << QByteArray("\x87\x30\x7F", 3);
+    QTest::newRow("hour 10 keeps Pm") << pm730 << "hour" << 10 << QByteArray("\x90\x30\xBE", 3);
+    QTest::newRow("CLR on Pm keeps Pm") << pm730 << "hour" << 0 << QByteArray("\x80\x30\xBE", 3);
+    QTest::newRow("CLR on Am") << QByteArray("\x05\x17\x08", 3) << "hour" << 0
+                               << QByteArray("\x00\x17\x08", 3);
+    QTest::newRow("minute 45") << pm730 << "minute" << 45 << QByteArray("\x87\x45\xBE", 3);
+    QTest::newRow("Off") << pm730 << "relayOn" << 0 << QByteArray("\x87\x30\x3E", 3);
+    QTest::newRow("On") << QByteArray("\x87\x30\x3E", 3) << "relayOn" << 1 << pm730;
+    QTest::newRow("Pm keeps the hour")
+        << QByteArray("\x12\x00\x01", 3) << "pm" << 1 << QByteArray("\x92\x00\x01", 3);
+    QTest::newRow("Am keeps the hour")
+        << QByteArray("\x92\x00\x01", 3) << "pm" << 0 << QByteArray("\x12\x00\x01", 3);
+}
+
+void TestEditorLogic::stepWriters()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, change);
+    QFETCH(int, value);
+    QFETCH(QByteArray, after);
+    SetsBuffer buffer;
+    WriteStep(buffer, 3, {Byte(before[0]), Byte(before[1]), Byte(before[2])});
+    if (change == "day")
+        SetStepDayCode(buffer, 3, value);
+    else if (change == "hour")
+        SetStepHour(buffer, 3, value);
+    else if (change == "minute")
+        SetStepMinute(buffer, 3, value);
+    else if (change == "relayOn")
+        SetStepRelayOn(buffer, 3, value != 0);
+    else
+        SetStepPm(buffer, 3, value != 0);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(int(buffer[StepOffset(3) + k]), int(Byte(after[k])));
+}
+
+void TestEditorLogic::stepWritersKeepEveryOtherBit()
+{
+    const int step = 29;
+    const int at = StepOffset(step);
+    auto only = [](int byte, Byte bits) {
+        return [=](int b) { return b == byte ? bits : Byte(0); };
+    };
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetStepDayCode(b, step, 9); },
+                               only(at + 2, 0xFF));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetStepHour(b, step, 11); }, only(at, HourMask));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetStepMinute(b, step, 7); },
+                               only(at + 1, 0xFF));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetStepPm(b, step, true); }, only(at, PmBit));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetStepRelayOn(b, step, false); },
+                               only(at + 2, StepRelayBit));
+}
+
+void TestEditorLogic::annualFields_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("start month 3") << int(StartMonthField) << 3 << 0x03;
+    QTest::newRow("start month CLR") << int(StartMonthField) << 0 << 0x00;
+    QTest::newRow("start day 31") << int(StartDayField) << 31 << 0x31;
+    QTest::newRow("start day blank") << int(StartDayField) << 32 << 0x32;
+    QTest::newRow("start year 07") << int(StartYearField) << 7 << 0x07;
+    QTest::newRow("start year blank") << int(StartYearField) << 100 << 0xA0;
+    QTest::newRow("end month 12") << int(EndMonthField) << 12 << 0x12;
+    QTest::newRow("end day blank") << int(EndDayField) << 32 << 0x32;
+    QTest::newRow("end year 99") << int(EndYearField) << 99 << 0x99;
+}
+
+void TestEditorLogic::annualFields()
+{
+    QFETCH(int, field);
+    QFETCH(int, item);
+    QFETCH(int, stored);
+    for (const BufferLayout& layout : {SixteenStepLayout, ThirtyStepLayout}) {
+        const int annual = layout.AnnualCount - 1;
+        SetsBuffer buffer;
+        buffer.bytes.fill(0x55);
+        SetAnnualField(buffer, layout, annual, AnnualField(field), item);
+        const int at = AnnualOffset(layout, annual) + field;
+        QCOMPARE(int(buffer[at]), stored);
+        for (int b = 0; b < SetsBufferSize; ++b) {
+            if (b != at)
+                QCOMPARE(int(buffer[b]), 0x55);
+        }
+    }
+}
+
+void TestEditorLogic::statusWriters()
+{
+    SetsBuffer buffer;
+    buffer[FlagsByte] = 0x01;
+    SetRelayOn(buffer, true);
+    QCOMPARE(int(buffer[FlagsByte]), 0x81);
+    SetElLampOn(buffer, true);
+    QCOMPARE(int(buffer[FlagsByte]), 0x85);
+    SetRelayOn(buffer, false);
+    QCOMPARE(int(buffer[FlagsByte]), 0x05);
+    SetElLampOn(buffer, false);
+    QCOMPARE(int(buffer[FlagsByte]), 0x01);
+
+    SetDst(buffer, true);
+    QCOMPARE(int(buffer[DstByte]), 3);
+    SetDst(buffer, false);
+    QCOMPARE(int(buffer[DstByte]), 0);
+    SetPulse(buffer, 25);
+    QCOMPARE(int(buffer[PulseByte]), 0x25);
+    SetPulse(buffer, 0);
+    QCOMPARE(int(buffer[PulseByte]), 0x00);
+}
+
+void TestEditorLogic::statusWritersKeepEveryOtherBit()
+{
+    auto only = [](int byte, Byte bits) {
+        return [=](int b) { return b == byte ? bits : Byte(0); };
+    };
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetRelayOn(b, true); },
+                               only(FlagsByte, RelayBit));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetRelayOn(b, false); },
+                               only(FlagsByte, RelayBit));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetElLampOn(b, true); },
+                               only(FlagsByte, ElLampBit));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetDst(b, true); }, only(DstByte, 0xFF));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetPulse(b, 99); }, only(PulseByte, 0xFF));
+    CheckOnlyAllowedBitsChange([](SetsBuffer& b) { SetLayoutItem(b, 1); },
+                               only(FlagsByte, LayoutBit));
+}
+
+void TestEditorLogic::erase_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<bool>("annuals");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to"); // one past the last zeroed byte
+    QTest::newRow("16 layout, steps") << 0x00 << true << false << 14 << 62;
+    QTest::newRow("16 layout, annuals") << 0x00 << false << true << 62 << 122;
+    QTest::newRow("16 layout, both") << 0x00 << true << true << 14 << 122;
+    QTest::newRow("30 layout, steps") << 0x01 << true << false << 14 << 104;
+    QTest::newRow("30 layout, annuals") << 0x01 << false << true << 104 << 122;
+    QTest::newRow("neither") << 0x00 << false << false << 0 << 0;
+}
+
+void TestEditorLogic::erase()
+{
+    QFETCH(int, flags);
+    QFETCH(bool, steps);
+    QFETCH(bool, annuals);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    SetsBuffer buffer;
+    buffer.bytes.fill(0xA7);
+    buffer[FlagsByte] = Byte(flags);
+    const SetsBuffer before = buffer;
+    EraseTables(buffer, LayoutOf(buffer), {steps, annuals});
+    for (int b = 0; b < SetsBufferSize; ++b)
+        QCOMPARE(int(buffer[b]), b >= from && b < to ? 0 : int(before[b]));
+}
+
+void TestEditorLogic::layoutItem()
+{
+    SetsBuffer buffer;
+    buffer[FlagsByte] = 0x84;
+    QCOMPARE(LayoutItem(buffer), 0);
+    SetLayoutItem(buffer, 1);
+    QCOMPARE(int(buffer[FlagsByte]), 0x85);
+    QCOMPARE(LayoutItem(buffer), 1);
+    SetLayoutItem(buffer, 0);
+    QCOMPARE(int(buffer[FlagsByte]), 0x84);
+}
+
+QTEST_APPLESS_MAIN(TestEditorLogic)
+#include "tst_editorlogic.moc"
