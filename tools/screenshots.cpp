@@ -1,11 +1,12 @@
-// Takes pictures of the program's windows for the documentation: starts the windows as the
-// program does, shows each one and saves what the screen holds of it.
+// Takes pictures of the program's windows for the documentation: creates the windows as the
+// program does, shows each one in turn and saves what the screen holds of it.
 #include "app/dialoggui.h"
 #include "app/mainscreen.h"
 #include "app/services.h"
 #include "app/windows.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QScreen>
 #include <QTest>
@@ -19,7 +20,10 @@ bool Save(QWidget& window, const QString& path)
         return false;
     QTest::qWait(300);
     const QPixmap picture = window.screen()->grabWindow(window.winId());
-    return picture.save(path);
+    const bool saved = picture.save(path);
+    if (&window != window.window() || qobject_cast<QDialog*>(&window))
+        window.hide();
+    return saved;
 }
 
 } // namespace
@@ -35,5 +39,10 @@ int main(int argc, char* argv[])
     SetsBuffer buffer;
     Windows windows;
     const auto mainScreen = CreateWindows(windows, buffer, services);
-    return Save(*mainScreen, folder + QStringLiteral("/main-window.png")) ? 0 : 1;
+    bool saved = Save(*mainScreen, folder + QStringLiteral("/main-window.png"));
+    for (QDialog* dialog : mainScreen->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = dialog->objectName().toLower();
+        saved = Save(*dialog, folder + QStringLiteral("/window-%1.png").arg(name)) && saved;
+    }
+    return saved ? 0 : 1;
 }
