@@ -1,0 +1,171 @@
+// Measures how long a program takes from its start until its first window is on the X display
+// and painted, and its peak memory (VmHWM) by then. Usage:
+//     halvex_startbench RUNS PROGRAM [PROGRAM...]
+// Each program runs RUNS times in a fresh temporary working directory; the medians are printed,
+// and with two programs the ratio of the first to the second.
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <poll.h>
+#include <signal.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int MapTimeoutMs = 20000;
+
+struct Sample {
+    double startMs;
+    long peakKiB;
+};
+
+long PeakKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+
+// Waits for the first top-level window to be mapped; returns it, or nothing on time-out.
+std::optional<xcb_window_t> WaitForMap(xcb_connection_t* connection, Clock::time_point deadline)
+{
+    pollfd watch{xcb_get_file_descriptor(connection), POLLIN, 0};
+    while (Clock::now() < deadline) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+            std::optional<xcb_window_t> mapped;
+            if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY)
+                mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            std::free(event);
+            if (mapped)
+                return mapped;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        poll(&watch, 1, int(std::max<long>(1, left.count())));
+    }
+    return std::nullopt;
+}
+
+// A window is shown once the program has drawn into it: a freshly mapped window on Xvfb is
+// black until then, and both programs paint a light window background.
+bool WaitForPaint(xcb_connection_t* connection, xcb_window_t window, Clock::time_point deadline)
+{
+    auto* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!geometry)
+        return false;
+    const int16_t x = int16_t(geometry->width / 2), y = int16_t(geometry->height / 2);
+    std::free(geometry);
+    while (Clock::now() < deadline) {
+        auto* image = xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, x, y, 1, 1, ~0u), nullptr);
+        bool painted = false;
+        if (image) {
+            const uint8_t* pixel = xcb_get_image_data(image);
+            const int length = xcb_get_image_data_length(image);
+            painted = std::any_of(pixel, pixel + length, [](uint8_t b) { return b != 0; });
+            std::free(image);
+        }
+        if (painted)
+            return true;
+        usleep(200);
+    }
+    return false;
+}
+
+std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
+{
+    char folder[] = "/tmp/halvex-startbench-XXXXXX";
+    if (!mkdtemp(folder))
+        return std::nullopt;
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(folder) == 0)
+            execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const auto deadline = start + std::chrono::milliseconds(MapTimeoutMs);
+    const auto window = WaitForMap(connection, deadline);
+    const bool mapped = window && WaitForPaint(connection, *window, deadline);
+    const auto shown = Clock::now();
+    const long peak = PeakKiB(pid);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::remove((std::string(folder) + "/halvex.dat").c_str());
+    rmdir(folder);
+    if (!mapped)
+        return std::nullopt;
+    return Sample{std::chrono::duration<double, std::milli>(shown - start).count(), peak};
+}
+
+template <typename T> T Median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM [PROGRAM...]\n", argv[0]);
+        return 2;
+    }
+    const int runs = std::max(1, std::atoi(argv[1]));
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+
+    std::vector<std::pair<double, long>> medians;
+    for (int p = 2; p < argc; ++p) {
+        // Each run starts in a folder of its own, so the program is named by its full path.
+        char* program = realpath(argv[p], nullptr);
+        if (!program) {
+            std::fprintf(stderr, "%s: not found\n", argv[p]);
+            return 2;
+        }
+        std::vector<double> times;
+        std::vector<long> peaks;
+        for (int run = 0; run < runs; ++run) {
+            const auto sample = RunOnce(connection, program);
+            if (!sample) {
+                std::fprintf(stderr, "%s: no window within %d ms\n", argv[p], MapTimeoutMs);
+                return 1;
+            }
+            times.push_back(sample->startMs);
+            peaks.push_back(sample->peakKiB);
+        }
+        std::free(program);
+        medians.emplace_back(Median(times), Median(peaks));
+        std::printf("%-40s start-up %7.1f ms   peak memory %7ld KiB   (median of %d)\n", argv[p],
+                    medians.back().first, medians.back().second, runs);
+    }
+    if (medians.size() == 2)
+        std::printf("ratio first/second: start-up %.2f, peak memory %.2f\n",
+                    medians[0].first / medians[1].first,
+                    double(medians[0].second) / double(medians[1].second));
+    xcb_disconnect(connection);
+    return 0;
+}
