@@ -1,11 +1,13 @@
 #include "app/mainscreen.h"
 
+#include "app/dialoggui.h"
 #include "app/guard.h"
 #include "app/radiogroup.h"
 #include "app/services.h"
 #include "app/windows.h"
 #include "app/windowstyle.h"
 #include "comm/settingsblock.h"
+#include "files/fileerrorbox.h"
 #include "model/listlines.h"
 
 #include <QAction>
@@ -99,7 +101,15 @@ void TMainScreen::connectEditors()
 
 void TMainScreen::connectFileCommands()
 {
-    NotYetBuilt({form.Load1, form.Save1, form.LoadDOSVersionFile1});
+    fileCommands.emplace(
+        this, buffer, services.gui,
+        // The File Error window only says that something failed; how it closes makes no
+        // difference.
+        [this] { (void)services.gui.execModal(*windows.FileErrorBox); }, [this] { ReloadAll(); });
+    connect(form.Load1, &QAction::triggered, this, guarded(&TMainScreen::Load1Click));
+    connect(form.Save1, &QAction::triggered, this, guarded(&TMainScreen::Save1Click));
+    connect(form.LoadDOSVersionFile1, &QAction::triggered, this,
+            guarded(&TMainScreen::LoadDOSVersionFile1Click));
 }
 
 void TMainScreen::connectClockCommands()
@@ -193,4 +203,21 @@ void TMainScreen::showAnnualControls(const AnnualControls& shown)
                           form.EndMonth,   form.EndDay,   form.EndYear};
     for (std::size_t f = 0; f < shown.dates.size(); ++f)
         dates[f]->setCurrentIndex(shown.dates[f]);
+}
+
+// Data files.
+
+void TMainScreen::Save1Click()
+{
+    fileCommands->Save();
+}
+
+void TMainScreen::Load1Click()
+{
+    fileCommands->Load();
+}
+
+void TMainScreen::LoadDOSVersionFile1Click()
+{
+    fileCommands->ImportDosVersionFile();
 }
