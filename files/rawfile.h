@@ -10,7 +10,6 @@
 // user as a file error.
 enum class [[nodiscard]] FileResult{
     Done,
-    NameRefused,   // no data file name can be made from the chosen path
     CannotOpen,    // the file is missing or cannot be opened for reading
     ReadFailed,    // it opened but could not be read (a folder, a device error)
     CannotCreate,  // no new file can be made in the folder (missing, read-only, not a folder)
