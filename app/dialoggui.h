@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QDialog;
 class QWidget;
 
@@ -16,6 +18,16 @@ public:
 
     // Shows an error that escaped a command; the program goes on afterwards.
     virtual void showException(QWidget* parent, const QString& text) = 0;
+
+    // The open-file and save-file dialogs. fileName is the name the dialog offers (a full path,
+    // or empty); filter lists its file types in Qt's syntax, "Name (*.ext);;All Files (*)", the
+    // first one chosen. Returns the path the user confirmed, or nothing when they cancelled. The
+    // open dialog takes the name of a file that doesn't exist: opening it then fails visibly.
+    // The save dialog asks no question about a file that exists.
+    virtual std::optional<QString> getOpenFileName(QWidget* parent, const QString& fileName,
+                                                   const QString& filter) = 0;
+    virtual std::optional<QString> getSaveFileName(QWidget* parent, const QString& fileName,
+                                                   const QString& filter) = 0;
 };
 
 // The real dialogs of the desktop.
@@ -23,4 +35,8 @@ class QtDialogGui : public DialogGui {
 public:
     int execModal(QDialog& window) override;
     void showException(QWidget* parent, const QString& text) override;
+    std::optional<QString> getOpenFileName(QWidget* parent, const QString& fileName,
+                                           const QString& filter) override;
+    std::optional<QString> getSaveFileName(QWidget* parent, const QString& fileName,
+                                           const QString& filter) override;
 };

@@ -10,6 +10,7 @@
 #include "model/bufferconfig.h"
 #include "model/config1.h"
 #include "model/eraseverif.h"
+#include "files/fileerrorbox.h"
 #include "model/listlines.h"
 
 #include <QAction>
@@ -129,7 +130,15 @@ void TMainScreen::connectEditors()
 
 void TMainScreen::connectFileCommands()
 {
-    NotYetBuilt({form.Load1, form.Save1, form.LoadDOSVersionFile1});
+    fileCommands.emplace(
+        this, buffer, services.gui,
+        // The File Error window only says that something failed; how it closes makes no
+        // difference.
+        [this] { (void)services.gui.execModal(*windows.FileErrorBox); }, [this] { ReloadAll(); });
+    connect(form.Load1, &QAction::triggered, this, guarded(&TMainScreen::Load1Click));
+    connect(form.Save1, &QAction::triggered, this, guarded(&TMainScreen::Save1Click));
+    connect(form.LoadDOSVersionFile1, &QAction::triggered, this,
+            guarded(&TMainScreen::LoadDOSVersionFile1Click));
 }
 
 void TMainScreen::connectClockCommands()
@@ -366,4 +375,21 @@ void TMainScreen::ConfigButton1Click()
 {
     services.gui.execModal(*windows.Config1);
     ReloadAll();
+}
+
+// Data files.
+
+void TMainScreen::Save1Click()
+{
+    fileCommands->Save();
+}
+
+void TMainScreen::Load1Click()
+{
+    fileCommands->Load();
+}
+
+void TMainScreen::LoadDOSVersionFile1Click()
+{
+    fileCommands->ImportDosVersionFile();
 }

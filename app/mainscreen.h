@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/mainscreenform.h"
+#include "files/filecommands.h"
 #include "model/mainview.h"
 #include "model/setsbuffer.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,4 +87,10 @@ private:
     Services& services;
     EditState state;
     MainScreenForm form;
+
+    // Data files.
+    void Save1Click();
+    void Load1Click();
+    void LoadDOSVersionFile1Click();
+    std::optional<FileCommands> fileCommands;
 };

@@ -1,0 +1,63 @@
+#include "files/datafile.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view NotANameOfAFile[] = {"", ".", ".."};
+
+// Where the extension starts within a file name, or npos when the name has none.
+std::size_t ExtensionStart(std::string_view name)
+{
+    const std::size_t firstNonDot = name.find_first_not_of('.');
+    if (firstNonDot == std::string_view::npos)
+        return std::string_view::npos;
+    return name.find('.', firstNonDot);
+}
+
+std::size_t NameStart(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+} // namespace
+
+std::optional<std::string> ApplyDataFileExtension(std::string_view path)
+{
+    const std::size_t nameStart = NameStart(path);
+    const std::string_view name = path.substr(nameStart);
+    if (std::ranges::find(NotANameOfAFile, name) != std::end(NotANameOfAFile))
+        return std::nullopt;
+    const std::size_t dot = ExtensionStart(name);
+    std::string named(dot == std::string_view::npos ? path : path.substr(0, nameStart + dot));
+    named += DataFileExtension;
+    if (named.size() > MaxDataFilePathLength)
+        return std::nullopt;
+    return named;
+}
+
+std::string DataFileToOpen(const std::string& chosen)
+{
+    if (FileExists(chosen))
+        return chosen;
+    const std::string_view name = std::string_view(chosen).substr(NameStart(chosen));
+    if (name.empty() || ExtensionStart(name) != std::string_view::npos)
+        return chosen;
+    std::string named = chosen + std::string(DataFileExtension);
+    return FileExists(named) ? named : chosen;
+}
+
+FileResult SaveDataFile(const SetsBuffer& buffer, const std::string& path)
+{
+    return ReplaceFile(path, std::span(buffer.data(), DataFileLength));
+}
+
+FileResult LoadDataFile(SetsBuffer& buffer, const std::string& path)
+{
+    const ReadResult read = ReadFileStart(path, DataFileLength);
+    if (read.result != FileResult::Done)
+        return read.result;
+    std::ranges::copy(read.bytes, buffer.bytes.begin());
+    return FileResult::Done;
+}

@@ -1,0 +1,317 @@
+#include "files/datafile.h"
+#include "files/dosimport.h"
+
+#include "filefaults.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(SaveFault)
+Q_DECLARE_METATYPE(FileResult)
+
+namespace {
+
+std::string Path(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+// A buffer whose every byte, settings block included, differs from the files' patterns.
+SetsBuffer Filled()
+{
+    SetsBuffer buffer;
+    for (int i = 0; i < SetsBufferSize; ++i)
+        buffer[i] = Byte(0xC0 ^ i);
+    return buffer;
+}
+
+QByteArray Bytes(const SetsBuffer& buffer, int from, int count)
+{
+    return QByteArray(reinterpret_cast<const char*>(buffer.data() + from), count);
+}
+
+} // namespace
+
+class TestDataFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void extensionRule_data();
+    void extensionRule();
+    void loadOpensTheSavedNameOfAnUntypedExtension_data();
+    void loadOpensTheSavedNameOfAnUntypedExtension();
+
+    void saveWritesBytesZeroTo199_data();
+    void saveWritesBytesZeroTo199();
+    void saveKeepsPermissionsOfTheFileItReplaces();
+    void failedSaveLeavesTheOldFile_data();
+    void failedSaveLeavesTheOldFile();
+
+    void loadReplacesOnlyWhatTheFileHolds_data();
+    void loadReplacesOnlyWhatTheFileHolds();
+    void importFillsFromByte13AndClearsTheHeader_data();
+    void importFillsFromByte13AndClearsTheHeader();
+    void failedReadChangesNothing_data();
+    void failedReadChangesNothing();
+    void aPipeIsReadWithoutWaiting();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString in(const QString& name) const { return dir->filePath(name); }
+};
+
+void TestDataFile::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestDataFile::extensionRule_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("named"); // empty: refused
+    QTest::newRow("no extension") << "shop"
+                                  << "shop.40t";
+    QTest::newRow("other extension") << "shop.txt"
+                                     << "shop.40t";
+    QTest::newRow("from the first dot") << "shop.old.40t"
+                                        << "shop.40t";
+    QTest::newRow("lower case") << "SHOP.40T"
+                                << "SHOP.40t";
+    QTest::newRow("trailing dot") << "shop."
+                                  << "shop.40t";
+    QTest::newRow("dot in a folder") << "/home/a/my.files/shop"
+                                     << "/home/a/my.files/shop.40t";
+    QTest::newRow("dots in folder and name") << "/home/a/my.files/shop.txt"
+                                             << "/home/a/my.files/shop.40t";
+    QTest::newRow("relative") << "data.d/shop"
+                              << "data.d/shop.40t";
+    QTest::newRow("hidden name") << ".profile"
+                                 << ".profile.40t";
+    QTest::newRow("hidden name, extension") << "/home/a/.profile.txt"
+                                            << "/home/a/.profile.40t";
+    QTest::newRow("DOS file") << "/x/SHOP.QDV"
+                              << "/x/SHOP.40t";
+    QTest::newRow("no name") << "/home/a/"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("this folder") << "/home/a/."
+                                 << "";
+    QTest::newRow("parent folder") << ".."
+                                   << "";
+    const QString folder = QStringLiteral("/") + QString(200, 'f') + QStringLiteral("/");
+    const QString name49 = QString(49, 'n');
+    QTest::newRow("255 with extension") << folder + name49 << folder + name49 + ".40t";
+    QTest::newRow("256 with extension") << folder + name49 + "n"
+                                        << "";
+    QTest::newRow("long extension shortened")
+        << folder + name49 + ".somewhat-long-extension" << folder + name49 + ".40t";
+    QTest::newRow("long folder") << QStringLiteral("/") + QString(300, 'f') + ".d/x"
+                                 << "";
+}
+
+void TestDataFile::extensionRule()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, named);
+    const std::optional<std::string> result = ApplyDataFileExtension(chosen.toStdString());
+    if (named.isEmpty()) {
+        QVERIFY2(!result, result ? result->c_str() : "");
+    } else {
+        QVERIFY(result);
+        QCOMPARE(QString::fromStdString(*result), named);
+    }
+}
+
+void TestDataFile::loadOpensTheSavedNameOfAnUntypedExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("saved as shop.40t") << "shop"
+                                       << "shop.40t";
+    QTest::newRow("file without extension") << "plain"
+                                            << "plain";
+    QTest::newRow("neither exists") << "other"
+                                    << "other";
+    QTest::newRow("only another extension exists") << "notes"
+                                                   << "notes";
+    QTest::newRow("typed extension is kept") << "shop.txt"
+                                             << "shop.txt";
+    QTest::newRow("hidden name") << ".hidden"
+                                 << ".hidden.40t";
+}
+
+void TestDataFile::loadOpensTheSavedNameOfAnUntypedExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, opened);
+    for (const char* name : {"shop.40t", "plain", "plain.40t", "notes.txt", ".hidden.40t"})
+        QVERIFY(WriteBytes(in(name), "x"));
+    QCOMPARE(QString::fromStdString(DataFileToOpen(Path(in(typed)))), in(opened));
+}
+
+void TestDataFile::saveWritesBytesZeroTo199_data()
+{
+    QTest::addColumn<int>("oldSize"); // -1: no file yet
+    QTest::newRow("new file") << -1;
+    QTest::newRow("over a longer file") << 500;
+    QTest::newRow("over a shorter file") << 7;
+    QTest::newRow("over an empty file") << 0;
+}
+
+void TestDataFile::saveWritesBytesZeroTo199()
+{
+    QFETCH(int, oldSize);
+    if (oldSize >= 0)
+        QVERIFY(WriteBytes(in("shop.40t"), Pattern(oldSize, 4)));
+    const SetsBuffer buffer = Filled();
+    QCOMPARE(SaveDataFile(buffer, Path(in("shop.40t"))), FileResult::Done);
+    QCOMPARE(FileBytes(in("shop.40t")), Bytes(buffer, 0, DataFileLength));
+    QCOMPARE(FolderEntries(dir->path()), QStringList{"shop.40t"});
+}
+
+void TestDataFile::saveKeepsPermissionsOfTheFileItReplaces()
+{
+    const mode_t previousMask = ::umask(022);
+    const SetsBuffer buffer = Filled();
+    const FileResult created = SaveDataFile(buffer, Path(in("new.40t")));
+    QVERIFY(WriteBytes(in("old.40t"), "old"));
+    QVERIFY(::chmod(QFile::encodeName(in("old.40t")).constData(), 0640) == 0);
+    const FileResult replaced = SaveDataFile(buffer, Path(in("old.40t")));
+    ::umask(previousMask);
+    QCOMPARE(created, FileResult::Done);
+    QCOMPARE(replaced, FileResult::Done);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(in("new.40t")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0644));
+    QCOMPARE(::stat(QFile::encodeName(in("old.40t")).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+}
+
+void TestDataFile::failedSaveLeavesTheOldFile_data()
+{
+    QTest::addColumn<SaveFault>("fault");
+    QTest::addColumn<FileResult>("result");
+    QTest::newRow("missing folder") << SaveFault::MissingFolder << FileResult::CannotCreate;
+    QTest::newRow("folder is a file") << SaveFault::FolderIsAFile << FileResult::CannotCreate;
+    QTest::newRow("folder at the name") << SaveFault::FolderAtTheName << FileResult::CannotReplace;
+    QTest::newRow("write cut short") << SaveFault::WriteCutShort << FileResult::WriteFailed;
+    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder << FileResult::CannotCreate;
+    QTest::newRow("file cannot be replaced")
+        << SaveFault::FileCannotBeReplaced << FileResult::CannotReplace;
+}
+
+void TestDataFile::failedSaveLeavesTheOldFile()
+{
+    QFETCH(SaveFault, fault);
+    QFETCH(FileResult, result);
+    FailingSave save(dir->path(), fault);
+    if (!save.possible)
+        QSKIP("this system lets the process write there anyway");
+    const QStringList entries = FolderEntries(save.folder);
+    const bool targetWasFolder = QFileInfo(save.target).isDir();
+
+    FileResult saved;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (save.cutShort)
+            limit.emplace(DataFileLength / 2);
+        saved = SaveDataFile(Filled(), Path(save.target));
+    }
+    QCOMPARE(saved, result);
+    QCOMPARE(FileBytes(save.oldFile), save.oldBytes);
+    QCOMPARE(FolderEntries(save.folder), entries);
+    QCOMPARE(QFileInfo(save.target).isDir(), targetWasFolder);
+}
+
+void TestDataFile::loadReplacesOnlyWhatTheFileHolds_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("one byte") << 1;
+    QTest::newRow("50 bytes") << 50;
+    QTest::newRow("199 bytes") << 199;
+    QTest::newRow("200 bytes") << 200;
+    QTest::newRow("longer: first 200") << 250;
+}
+
+void TestDataFile::loadReplacesOnlyWhatTheFileHolds()
+{
+    QFETCH(int, size);
+    const QByteArray file = Pattern(size, 1);
+    QVERIFY(WriteBytes(in("shop.40t"), file));
+    const SetsBuffer before = Filled();
+    SetsBuffer buffer = before;
+    QCOMPARE(LoadDataFile(buffer, Path(in("shop.40t"))), FileResult::Done);
+    const int loaded = std::min(size, DataFileLength);
+    QCOMPARE(Bytes(buffer, 0, loaded), file.left(loaded));
+    QCOMPARE(Bytes(buffer, loaded, SetsBufferSize - loaded),
+             Bytes(before, loaded, SetsBufferSize - loaded));
+}
+
+void TestDataFile::importFillsFromByte13AndClearsTheHeader_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("one byte") << 1;
+    QTest::newRow("steps and annuals") << 109;
+    QTest::newRow("187 bytes") << 187;
+    QTest::newRow("longer: first 187") << 300;
+}
+
+void TestDataFile::importFillsFromByte13AndClearsTheHeader()
+{
+    QFETCH(int, size);
+    const QByteArray file = Pattern(size, 2);
+    QVERIFY(WriteBytes(in("SHOP.QDV"), file));
+    const SetsBuffer before = Filled();
+    SetsBuffer buffer = before;
+    QCOMPARE(ImportDosVersionFile(buffer, Path(in("SHOP.QDV"))), FileResult::Done);
+    const int read = std::min(size, DosFileLength);
+    const int end = 13 + read;
+    QCOMPARE(Bytes(buffer, 0, 14), QByteArray(14, '\0'));
+    if (read > 1)
+        QCOMPARE(Bytes(buffer, 14, read - 1), file.mid(1, read - 1));
+    const int kept = std::max(end, 14);
+    QCOMPARE(Bytes(buffer, kept, SetsBufferSize - kept),
+             Bytes(before, kept, SetsBufferSize - kept));
+}
+
+void TestDataFile::failedReadChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<FileResult>("result");
+    QTest::newRow("missing") << "gone.40t" << FileResult::CannotOpen;
+    QTest::newRow("in a missing folder") << "nowhere/shop.40t" << FileResult::CannotOpen;
+    QTest::newRow("a folder") << "folder.40t" << FileResult::ReadFailed;
+}
+
+void TestDataFile::failedReadChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(FileResult, result);
+    QVERIFY(QDir(dir->path()).mkdir("folder.40t"));
+    const SetsBuffer before = Filled();
+    SetsBuffer buffer = before;
+    QCOMPARE(LoadDataFile(buffer, Path(in(name))), result);
+    QCOMPARE(buffer, before);
+    QCOMPARE(ImportDosVersionFile(buffer, Path(in(name))), result);
+    QCOMPARE(buffer, before);
+}
+
+void TestDataFile::aPipeIsReadWithoutWaiting()
+{
+    // Nobody writes into the pipe: a read that waited for a writer would hang the window.
+    QCOMPARE(::mkfifo(QFile::encodeName(in("pipe")).constData(), 0600), 0);
+    SetsBuffer buffer = Filled();
+    QCOMPARE(LoadDataFile(buffer, Path(in("pipe"))), FileResult::Done);
+    QCOMPARE(buffer, Filled());
+}
+
+QTEST_GUILESS_MAIN(TestDataFile)
+#include "tst_datafile.moc"

@@ -1,0 +1,460 @@
+#include "app/dialoggui.h"
+#include "app/mainscreen.h"
+#include "app/radiogroup.h"
+#include "app/services.h"
+#include "app/windows.h"
+#include "fakedialoggui.h"
+#include "filefaults.h"
+#include "files/datafile.h"
+#include "files/dosimport.h"
+#include "files/fileerrorbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(SaveFault)
+
+namespace {
+
+const QString DataFilter =
+    QStringLiteral("Kv40Comp Data Files [*.40t] (*.40t);;All Files [*.*] (*)");
+const QString DosFilter =
+    QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv);;All Files [*.*] (*)");
+
+// The program as it starts, in a working directory of its own.
+struct App {
+    SetsBuffer buffer;
+    Windows windows;
+    FakeDialogGui gui;
+    Services services{gui};
+    std::unique_ptr<TMainScreen> mainScreen;
+
+    App() { mainScreen = CreateWindows(windows, buffer, services); }
+
+    template <typename T> T* find(const char* name)
+    {
+        T* child = mainScreen->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QStringList lines(const char* listName)
+    {
+        QStringList texts;
+        auto* box = find<QListWidget>(listName);
+        for (int row = 0; row < box->count(); ++row)
+            texts << box->item(row)->text();
+        return texts;
+    }
+    // Runs a menu command with the file dialog answered by path (std::nullopt cancels).
+    void run(const char* command, std::optional<QString> path)
+    {
+        gui.answerFileDialog(std::move(path));
+        find<QAction>(command)->trigger();
+    }
+    QString offeredBySave()
+    {
+        run("Save1", std::nullopt);
+        return gui.fileDialogs.last().fileName;
+    }
+    QByteArray image(int from, int count) const
+    {
+        return QByteArray(reinterpret_cast<const char*>(buffer.data() + from), count);
+    }
+    void fill(int from, const QByteArray& bytes)
+    {
+        for (int i = 0; i < bytes.size(); ++i)
+            buffer[from + i] = Byte(bytes[i]);
+    }
+};
+
+const QStringList FileError{QStringLiteral("FileErrorBox")};
+
+// Showing the step list rewrites day bytes that hold no day code.
+bool IsDayByte(int i)
+{
+    return i >= StepTableOffset && i < StepOffset(30) && (i - StepTableOffset) % 3 == 2;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveThenLoadRestoresTheImage();
+    void saveNamesTheFileWithItsExtension();
+    void saveDialogOffersTheNameLastGiven();
+    void cancelChangesNothing();
+    void loadReplacesOnlyWhatTheFileHolds_data();
+    void loadReplacesOnlyWhatTheFileHolds();
+    void loadOfAMissingFileShowsTheFileError();
+    void importReplacesTablesAndResetsTheHeader();
+    void importIgnoresTheFilesFirstByte();
+    void importOfAMissingFilePresetsTheSaveName();
+    void failedSaveShowsTheFileErrorAndKeepsTheOldFile_data();
+    void failedSaveShowsTheFileErrorAndKeepsTheOldFile();
+    void tooLongAPathIsRefused();
+    void fileErrorWindow();
+    void qtFileDialogsOfferTheNameAndTheFilters();
+
+private:
+    QString in(const QString& name) const { return workDir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> workDir;
+    QString previousDir;
+    std::unique_ptr<App> app;
+};
+
+void TestFileCommands::init()
+{
+    workDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir->isValid());
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir->path()));
+    app = std::make_unique<App>();
+}
+
+void TestFileCommands::cleanup()
+{
+    app.reset();
+    QDir::setCurrent(previousDir);
+    workDir.reset();
+}
+
+void TestFileCommands::saveThenLoadRestoresTheImage()
+{
+    // Every byte of the image set, the layout bit too, and a settings block of its own.
+    app->fill(0, Pattern(DataFileLength, 5));
+    app->buffer[FlagsByte] = 0x85;
+    app->fill(SettingsBlockOffset, QByteArray("\x03\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10));
+    app->mainScreen->ReloadAll(); // showing rewrites unknown day codes: let it happen first
+    const SetsBuffer saved = app->buffer;
+
+    app->run("Save1", in("shop"));
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(FileBytes(in("shop.40t")), app->image(0, DataFileLength));
+
+    app->fill(0, QByteArray(DataFileLength, '\0'));
+    app->buffer[SettingsBlockOffset] = 0x05; // another COM port chosen since
+    app->mainScreen->ReloadAll();
+    QCOMPARE(app->lines("SetsBox").size(), 16);
+
+    app->run("Load1", in("shop.40t"));
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(app->image(0, DataFileLength),
+             QByteArray(reinterpret_cast<const char*>(saved.data()), DataFileLength));
+    QCOMPARE(int(app->buffer[SettingsBlockOffset]), 0x05);
+    QCOMPARE(app->image(SettingsBlockOffset + 1, 9),
+             QByteArray("\x11\x22\x33\x44\x55\x66\x77\x88\x99", 9));
+    QCOMPARE(app->lines("SetsBox").size(), 30);
+    QCOMPARE(app->lines("AnnualListBox").size(), 3);
+    QCOMPARE(app->find<QComboBox>("StepBox")->count(), 30);
+    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 1);
+}
+
+void TestFileCommands::saveNamesTheFileWithItsExtension()
+{
+    app->run("Save1", in("shop.txt"));
+    QCOMPARE(FolderEntries(workDir->path()), QStringList{"shop.40t"});
+    QCOMPARE(FileBytes(in("shop.40t")).size(), DataFileLength);
+    QCOMPARE(app->gui.fileDialogs.last().kind, QStringLiteral("save"));
+    QCOMPARE(app->gui.fileDialogs.last().filter, DataFilter);
+
+    // Saving over an existing file replaces it without a question.
+    app->buffer[FlagsByte] = 0x01;
+    app->run("Save1", in("shop.40t"));
+    QCOMPARE(FileBytes(in("shop.40t")).at(0), '\x01');
+    QCOMPARE(app->gui.shownWindows, QStringList());
+}
+
+void TestFileCommands::saveDialogOffersTheNameLastGiven()
+{
+    QCOMPARE(app->offeredBySave(), QString()); // empty at start-up
+    QVERIFY(WriteBytes(in("loaded.40t"), Pattern(DataFileLength, 1)));
+
+    app->run("Save1", in("saved"));
+    QCOMPARE(app->offeredBySave(), in("saved.40t"));
+
+    app->run("Load1", in("loaded.40t"));
+    QCOMPARE(app->gui.fileDialogs.last().kind, QStringLiteral("open"));
+    QCOMPARE(app->gui.fileDialogs.last().filter, DataFilter);
+    QCOMPARE(app->gui.fileDialogs.last().fileName, QString());
+    QCOMPARE(app->offeredBySave(), in("loaded.40t"));
+
+    // A name typed without extension loads the file Save made of it.
+    app->run("Load1", in("saved"));
+    QCOMPARE(app->gui.fileDialogs.last().fileName, in("loaded.40t"));
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(app->offeredBySave(), in("saved.40t"));
+
+    app->run("LoadDOSVersionFile1", in("SHOP.QDV"));
+    QCOMPARE(app->gui.fileDialogs.last().filter, DosFilter);
+    QCOMPARE(app->gui.fileDialogs.last().fileName, QString());
+    QCOMPARE(app->offeredBySave(), in("SHOP.40t"));
+}
+
+void TestFileCommands::cancelChangesNothing()
+{
+    app->run("Save1", in("kept"));
+    app->buffer[FlagsByte] = 0x01; // not shown yet: a load would show it
+    const SetsBuffer before = app->buffer;
+    const QStringList steps = app->lines("SetsBox");
+    app->run("Load1", std::nullopt);
+    app->run("LoadDOSVersionFile1", std::nullopt);
+    app->run("Save1", std::nullopt);
+    QCOMPARE(app->buffer, before);
+    QCOMPARE(app->lines("SetsBox"), steps);
+    QCOMPARE(FolderEntries(workDir->path()), QStringList{"kept.40t"});
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(app->offeredBySave(), in("kept.40t"));
+}
+
+void TestFileCommands::loadReplacesOnlyWhatTheFileHolds_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("50 bytes") << 50;
+}
+
+void TestFileCommands::loadReplacesOnlyWhatTheFileHolds()
+{
+    QFETCH(int, size);
+    app->fill(0, Pattern(DataFileLength, 3));
+    app->buffer[FlagsByte] = 0x00;
+    app->mainScreen->ReloadAll();
+    app->find<QListWidget>("SetsBox")->setCurrentRow(4);
+    app->buffer[FlagsByte] = 0x01; // not shown: only the reload after the load shows it
+    const SetsBuffer before = app->buffer;
+    QByteArray file = Pattern(size, 8);
+    for (int i = 0; i < size; ++i) {
+        if (IsDayByte(i))
+            file[i] = '\x82'; // Mon, relay On: shown as it is
+    }
+    if (size > 0)
+        file[0] = 0x01;
+    QVERIFY(WriteBytes(in("short.40t"), file));
+
+    app->run("Load1", in("short.40t"));
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(app->image(0, size), file);
+    for (int i = size; i < SetsBufferSize; ++i) {
+        if (!IsDayByte(i))
+            QCOMPARE(int(app->buffer[i]), int(before[i]));
+    }
+    QCOMPARE(app->lines("SetsBox").size(), 30);
+    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 0);
+}
+
+void TestFileCommands::loadOfAMissingFileShowsTheFileError()
+{
+    app->find<QListWidget>("SetsBox")->setCurrentRow(4);
+    app->buffer[FlagsByte] = 0x01; // not shown: a failed load shows nothing new
+    const SetsBuffer before = app->buffer;
+    app->run("Load1", in("gone.40t"));
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(app->buffer, before);
+    QCOMPARE(app->lines("SetsBox").size(), 16);
+    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 4);
+    QCOMPARE(app->offeredBySave(), in("gone.40t"));
+
+    // Reading a folder fails after it opened: the same window, the same untouched buffer.
+    QVERIFY(QDir(workDir->path()).mkdir("folder.40t"));
+    app->run("Load1", in("folder.40t"));
+    QCOMPARE(app->gui.shownWindows, FileError + FileError);
+    QCOMPARE(app->buffer, before);
+}
+
+void TestFileCommands::importReplacesTablesAndResetsTheHeader()
+{
+    app->fill(0, Pattern(DataFileLength, 6));
+    app->buffer[FlagsByte] = 0x85;
+    app->buffer[DstByte] = 0x03;
+    app->buffer[PulseByte] = 0x12;
+    app->mainScreen->ReloadAll();
+    QCOMPARE(app->lines("SetsBox").size(), 30);
+    const QByteArray tail = app->image(TablesEnd, DataFileLength - TablesEnd);
+    const QByteArray settings = app->image(SettingsBlockOffset, SettingsBlockSize);
+
+    QByteArray file = Pattern(109, 7);
+    for (int step = 0; step < 16; ++step) // every step 07:30 Pm, relay On, Mon
+        file.replace(1 + 3 * step, 3, QByteArray("\x87\x30\x82", 3));
+    QVERIFY(WriteBytes(in("SHOP.QDV"), file));
+    app->run("LoadDOSVersionFile1", in("SHOP.QDV"));
+
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(app->image(0, 14), QByteArray(14, '\0'));
+    QCOMPARE(app->image(14, 108), file.mid(1));
+    QCOMPARE(app->image(TablesEnd, DataFileLength - TablesEnd), tail);
+    QCOMPARE(app->image(SettingsBlockOffset, SettingsBlockSize), settings);
+    QCOMPARE(app->lines("SetsBox").size(), 16);
+    QCOMPARE(app->lines("SetsBox").last(), QStringLiteral("Step # 15  Mon  07:30 Pm  On "));
+    QCOMPARE(app->lines("AnnualListBox").size(), 10);
+    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("ELBox")->itemIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("PulseBox")->currentText(), QStringLiteral("OFF"));
+
+    // The next save keeps the program beside the old file, which stays as it was.
+    app->run("Save1", app->offeredBySave());
+    QCOMPARE(app->gui.fileDialogs.last().fileName, in("SHOP.40t"));
+    QCOMPARE(FileBytes(in("SHOP.40t")), app->image(0, DataFileLength));
+    QCOMPARE(FileBytes(in("SHOP.QDV")), file);
+}
+
+void TestFileCommands::importIgnoresTheFilesFirstByte()
+{
+    QByteArray first = Pattern(DosFileLength, 4);
+    QByteArray second = first;
+    second[0] = char(~first[0]);
+    QVERIFY(WriteBytes(in("a.qdv"), first));
+    QVERIFY(WriteBytes(in("b.qdv"), second));
+    const SetsBuffer start = app->buffer;
+    app->run("LoadDOSVersionFile1", in("a.qdv"));
+    const SetsBuffer fromFirst = app->buffer;
+    const QStringList linesFromFirst = app->lines("SetsBox") + app->lines("AnnualListBox");
+    app->buffer = start;
+    app->run("LoadDOSVersionFile1", in("b.qdv"));
+    QCOMPARE(app->buffer, fromFirst);
+    QCOMPARE(app->lines("SetsBox") + app->lines("AnnualListBox"), linesFromFirst);
+    QVERIFY(!(app->buffer == start));
+}
+
+void TestFileCommands::importOfAMissingFilePresetsTheSaveName()
+{
+    const SetsBuffer before = app->buffer;
+    app->run("LoadDOSVersionFile1", in("old.files/GONE.QDV"));
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(app->buffer, before);
+    QCOMPARE(app->offeredBySave(), in("old.files/GONE.40t"));
+}
+
+void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<SaveFault>("fault");
+    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder;
+    QTest::newRow("file cannot be replaced") << SaveFault::FileCannotBeReplaced;
+    QTest::newRow("write cut short") << SaveFault::WriteCutShort;
+    QTest::newRow("folder at the name") << SaveFault::FolderAtTheName;
+}
+
+void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile()
+{
+    QFETCH(SaveFault, fault);
+    FailingSave save(workDir->path(), fault);
+    if (!save.possible)
+        QSKIP("this system lets the process write there anyway");
+    const QStringList entries = FolderEntries(save.folder);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (save.cutShort)
+            limit.emplace(DataFileLength / 2);
+        app->run("Save1", save.target);
+    }
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(FileBytes(save.oldFile), save.oldBytes);
+    QCOMPARE(FolderEntries(save.folder), entries);
+    QCOMPARE(app->offeredBySave(), save.target);
+}
+
+void TestFileCommands::tooLongAPathIsRefused()
+{
+    // 251 characters of folder and name: with ".40t" one too many.
+    QString folder = workDir->path();
+    while (folder.size() < 240)
+        folder += QStringLiteral("/") + QString(std::min<qsizetype>(60, 240 - folder.size()), 'd');
+    QVERIFY(QDir().mkpath(folder));
+    const QString chosen = folder + QStringLiteral("/") + QString(252 - folder.size() - 1, 's');
+    QCOMPARE(chosen.size(), 252);
+
+    app->run("Save1", chosen + QStringLiteral(".txt"));
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(FolderEntries(folder), QStringList());
+    QCOMPARE(app->offeredBySave(), chosen + QStringLiteral(".txt"));
+
+    // One character less fits.
+    app->run("Save1", chosen.chopped(1));
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(FileBytes(chosen.chopped(1) + QStringLiteral(".40t")).size(), DataFileLength);
+}
+
+void TestFileCommands::fileErrorWindow()
+{
+    TFileErrorBox& box = *app->windows.FileErrorBox;
+    QCOMPARE(box.windowTitle(), QStringLiteral("File Error"));
+    QCOMPARE(box.size(), QSize(177, 116));
+    QCOMPARE(box.Label1->text(), QStringLiteral("File I/O Error !"));
+    QCOMPARE(box.Label1->pos(), QPoint(32, 16));
+    QCOMPARE(box.Label1->font().pointSize(), 12);
+    QVERIFY(box.Label1->font().bold() && box.Label1->font().italic());
+    QCOMPARE(box.BitBtn1->geometry(), QRect(40, 56, 105, 33));
+    QCOMPARE(box.BitBtn1->text(), QStringLiteral("OK"));
+    QVERIFY(box.BitBtn1->isDefault());
+
+    // Shown by a failing command, closed with OK.
+    int result = -1;
+    app->gui.answerNext([&](QDialog& window) {
+        QVERIFY(window.isVisible());
+        QTest::mouseClick(box.BitBtn1, Qt::LeftButton);
+        result = window.result();
+    });
+    app->run("Load1", in("gone.40t"));
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(!box.isVisible());
+}
+
+void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
+{
+    QtDialogGui gui;
+    QVERIFY(WriteBytes(in("offered.40t"), "x"));
+    QStringList filters;
+    QString offered;
+    bool saving = false;
+    // The dialog runs its own modal loop: answer it from inside, as soon as it is up.
+    std::function<void(const QString&)> answer = [&](const QString& path) {
+        QTimer::singleShot(0, [&, path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                answer(path);
+                return;
+            }
+            filters = dialog->nameFilters();
+            offered = dialog->selectedFiles().value(0);
+            saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept(); // as the Open or Save button
+            }
+        });
+    };
+
+    answer(in("missing.40t"));
+    QCOMPARE(gui.getOpenFileName(nullptr, in("offered.40t"), DataFilter), in("missing.40t"));
+    QCOMPARE(filters, (QStringList{"Kv40Comp Data Files [*.40t] (*.40t)", "All Files [*.*] (*)"}));
+    QCOMPARE(offered, in("offered.40t"));
+    QVERIFY(!saving);
+
+    answer(in("offered.40t"));
+    QCOMPARE(gui.getSaveFileName(nullptr, in("offered.40t"), DataFilter), in("offered.40t"));
+    QVERIFY(saving);
+
+    answer(QString());
+    QCOMPARE(gui.getOpenFileName(nullptr, QString(), DosFilter), std::nullopt);
+    QCOMPARE(filters.value(0), QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv)"));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
