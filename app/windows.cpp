@@ -19,7 +19,7 @@ std::unique_ptr<TMainScreen> CreateWindows(Windows& windows, SetsBuffer& buffer,
     windows.ServiceForm = new TServiceForm(owner);
     windows.EraseVerif = new TEraseVerif(owner);
     windows.SerialErrorBox = new TSerialErrorBox(owner);
-    windows.SettingForm = new TSettingForm(owner);
+    windows.SettingForm = new TSettingForm(buffer, owner);
     windows.Config1 = new TConfig1(owner);
     return mainScreen;
 }
