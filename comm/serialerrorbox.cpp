@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int MessagePointSize = 12;
+constexpr int MessagePointSize = 11;
 
 } // namespace
 
@@ -22,7 +22,7 @@ TSerialErrorBox::TSerialErrorBox(QWidget* parent)
     message->setObjectName(QStringLiteral("Label1"));
     message->setFont(HeadingFont(MessagePointSize));
     message->setAlignment(Qt::AlignCenter);
-    message->setGeometry(8, 24, 190, 24);
+    message->setGeometry(4, 24, 198, 24);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));

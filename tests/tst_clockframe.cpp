@@ -1,6 +1,5 @@
 #include "comm/clockframe.h"
 #include "comm/localclock.h"
-#include "comm/settingsblock.h"
 #include "fixedlocalclock.h"
 
 #include <QTest>
@@ -36,8 +35,6 @@ private slots:
     void checksumCoversBytes14To120();
     void writesOnlyTheHeaderItOwns();
     void readsTheClockOnceAndRepeatsWithinASecond();
-    void portNameFromTheSettingsBlock_data();
-    void portNameFromTheSettingsBlock();
     void systemClockReadsLocalTime();
 };
 
@@ -155,32 +152,12 @@ void TestClockFrame::readsTheClockOnceAndRepeatsWithinASecond()
     FixedLocalClock clock;
     SetsBuffer buffer;
     buffer[30] = 0x42;
-    PrepareClockFrame(buffer, clock);
+    buffer[200] = 0xFF; // upper bits mean nothing: the port is COM8
+    QCOMPARE(PrepareClockFrame(buffer, clock), std::string("COM8"));
     QCOMPARE(clock.reads, 1);
     const SetsBuffer first = buffer;
     PrepareClockFrame(buffer, clock);
     QVERIFY(buffer == first);
-}
-
-void TestClockFrame::portNameFromTheSettingsBlock_data()
-{
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("0x00") << 0x00 << "COM1";
-    QTest::newRow("0x07") << 0x07 << "COM8";
-    QTest::newRow("0xFF") << 0xFF << "COM8";
-    QTest::newRow("0x0A") << 0x0A << "COM3";
-}
-
-void TestClockFrame::portNameFromTheSettingsBlock()
-{
-    QFETCH(int, byte);
-    QFETCH(QString, name);
-    FixedLocalClock clock;
-    SetsBuffer buffer;
-    buffer[PortByte] = static_cast<Byte>(byte);
-    QCOMPARE(QString::fromStdString(PrepareClockFrame(buffer, clock)), name);
-    QCOMPARE(int(buffer[PortByte]), byte);
 }
 
 // The reading must be one of the local times around it (the second may turn meanwhile).
