@@ -3,6 +3,8 @@
 #include "app/mainscreen.h"
 #include "app/services.h"
 #include "app/windows.h"
+#include "comm/localclock.h"
+#include "comm/serialport.h"
 #include "model/setsbuffer.h"
 
 #include <exception>
@@ -21,7 +23,9 @@ int main(int argc, char* argv[])
     HalvexApplication application(argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));
     application.setApplicationVersion(QStringLiteral("1.06"));
-    Services services{gui};
+    SerialModemLinePort port;
+    SystemLocalClock clock;
+    Services services{gui, port, clock};
     try {
         const auto mainScreen = CreateWindows(TheWindows, Sets, services);
         mainScreen->show();

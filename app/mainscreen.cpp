@@ -6,11 +6,15 @@
 #include "app/services.h"
 #include "app/windows.h"
 #include "app/windowstyle.h"
+#include "comm/clockframe.h"
+#include "comm/serialerrorbox.h"
+#include "comm/settingform.h"
 #include "comm/settingsblock.h"
 #include "model/bufferconfig.h"
 #include "model/config1.h"
 #include "model/eraseverif.h"
 #include "files/fileerrorbox.h"
+#include "comm/transfer.h"
 #include "model/listlines.h"
 
 #include <QAction>
@@ -143,7 +147,8 @@ void TMainScreen::connectFileCommands()
 
 void TMainScreen::connectClockCommands()
 {
-    NotYetBuilt({form.Send1, form.Settings1});
+    connect(form.Send1, &QAction::triggered, this, guarded(&TMainScreen::Send1Click));
+    connect(form.Settings1, &QAction::triggered, this, guarded(&TMainScreen::Settings1Click));
 }
 
 void TMainScreen::connectPrintAndHelp()
@@ -392,4 +397,24 @@ void TMainScreen::Load1Click()
 void TMainScreen::LoadDOSVersionFile1Click()
 {
     fileCommands->ImportDosVersionFile();
+}
+
+// Talking to the clock.
+
+void TMainScreen::Settings1Click()
+{
+    // Closed by OK or by the close box alike: a pick took effect when it was made.
+    services.gui.execModal(*windows.SettingForm);
+    if (!SaveSettingsBlock(buffer)) {
+        // Not reported: the choice stays in force for this run and is lost at exit.
+    }
+}
+
+void TMainScreen::Send1Click()
+{
+    const std::string portName = PrepareClockFrame(buffer, services.clock);
+    // The outcome needs no further handling here: a failure has been shown by then, a success
+    // shows nothing, and the window shows nothing of the stamp.
+    TransferClockFrame(buffer, portName, services.port,
+                       [this] { services.gui.execModal(*windows.SerialErrorBox); });
 }

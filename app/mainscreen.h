@@ -82,6 +82,10 @@ private:
     // Wraps a handler for a signal connection, so that an error it raises is shown to the user.
     auto guarded(void (TMainScreen::*handler)());
 
+    // Talking to the clock.
+    void Settings1Click();
+    void Send1Click();
+
     SetsBuffer& buffer;
     const Windows& windows;
     Services& services;

@@ -1,9 +1,13 @@
 #pragma once
 
 class DialogGui;
+class LocalClock;
+class ModemLinePort;
 
 // What the windows need of the world outside the program. The program passes the real ones;
 // tests pass doubles they can answer and inspect.
 struct Services {
     DialogGui& gui;
+    ModemLinePort& port; // the clock's serial port and its millisecond tick
+    LocalClock& clock;   // the computer's date and time, stamped into the frame
 };

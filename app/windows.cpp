@@ -21,7 +21,7 @@ std::unique_ptr<TMainScreen> CreateWindows(Windows& windows, SetsBuffer& buffer,
     windows.ServiceForm = new TServiceForm(owner);
     windows.EraseVerif = new TEraseVerif(owner);
     windows.SerialErrorBox = new TSerialErrorBox(owner);
-    windows.SettingForm = new TSettingForm(owner);
+    windows.SettingForm = new TSettingForm(buffer, owner);
     windows.Config1 = new TConfig1(buffer, services.gui, owner);
     // A layout chosen in the Configure window shows at once in the main window behind it.
     QObject::connect(windows.Config1, &TConfig1::layoutChanged, mainScreen.get(),

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-// "Serial Transfer Error !": a placeholder holding its caption until its window is built.
+// "Serial Transfer Error !": shown modally when the port cannot be opened or the clock misses
+// a handshake. It says no more than that; the user checks the cable and sends again.
 class TSerialErrorBox : public QDialog {
     Q_OBJECT
 

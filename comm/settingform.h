@@ -1,11 +1,26 @@
 #pragma once
 
+#include "model/setsbuffer.h"
+
 #include <QDialog>
 
-// "COM Settings": a placeholder holding its caption until its window is built.
+class QPushButton;
+class RadioGroup;
+
+// "COM Settings": the user picks the port the clock hangs on. A pick is in force at once, in
+// byte 200 of the buffer, however the window is then closed. The window lives for the whole
+// run and so keeps showing the last pick.
 class TSettingForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TSettingForm(QWidget* parent = nullptr);
+    explicit TSettingForm(SetsBuffer& buffer, QWidget* parent = nullptr);
+
+private:
+    void FormCreate();
+    void ComPort1Click(int index);
+
+    SetsBuffer& buffer;
+    RadioGroup* ComPort1 = nullptr;
+    QPushButton* OK1 = nullptr;
 };

@@ -5,6 +5,8 @@
 #include "app/services.h"
 #include "app/windows.h"
 #include "fakedialoggui.h"
+#include "fixedlocalclock.h"
+#include "simulatedclock.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,7 +23,9 @@ struct TestApp {
     SetsBuffer buffer;
     Windows windows;
     FakeDialogGui gui;
-    Services services{gui};
+    SimulatedClock port;
+    FixedLocalClock clock;
+    Services services{gui, port, clock};
     std::unique_ptr<TMainScreen> mainScreen;
 
     TestApp()
@@ -30,13 +34,17 @@ struct TestApp {
         QApplication::setDoubleClickInterval(50);
     }
 
-    TMainScreen& start()
+    // Creates the windows as the program does at start-up. Shown, the main window is also made
+    // the active one, so the keyboard reaches it (also on a display with no window manager).
+    TMainScreen& start(bool show = true)
     {
         mainScreen = CreateWindows(windows, buffer, services);
+        if (!show)
+            return *mainScreen;
         mainScreen->show();
         if (!QTest::qWaitForWindowExposed(mainScreen.get()))
             qFatal("the main window was never shown");
-        mainScreen->activateWindow(); // keyboard focus, also on a display with no window manager
+        mainScreen->activateWindow();
         if (!QTest::qWaitForWindowActive(mainScreen.get()))
             qFatal("the main window never became active");
         return *mainScreen;
@@ -56,6 +64,15 @@ struct TestApp {
         const auto* box = find<QListWidget>(listName);
         for (int row = 0; row < box->count(); ++row)
             texts << box->item(row)->text();
+        return texts;
+    }
+
+    QStringList items(const char* comboName) const
+    {
+        QStringList texts;
+        const auto* box = find<QComboBox>(comboName);
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
         return texts;
     }
 

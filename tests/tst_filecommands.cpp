@@ -3,11 +3,11 @@
 #include "app/radiogroup.h"
 #include "app/services.h"
 #include "app/windows.h"
-#include "fakedialoggui.h"
 #include "filefaults.h"
 #include "files/datafile.h"
 #include "files/dosimport.h"
 #include "files/fileerrorbox.h"
+#include "testapp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,30 +30,9 @@ const QString DosFilter =
     QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv);;All Files [*.*] (*)");
 
 // The program as it starts, in a working directory of its own.
-struct App {
-    SetsBuffer buffer;
-    Windows windows;
-    FakeDialogGui gui;
-    Services services{gui};
-    std::unique_ptr<TMainScreen> mainScreen;
+struct App : TestApp {
+    App() { start(false); }
 
-    App() { mainScreen = CreateWindows(windows, buffer, services); }
-
-    template <typename T> T* find(const char* name)
-    {
-        T* child = mainScreen->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QStringList lines(const char* listName)
-    {
-        QStringList texts;
-        auto* box = find<QListWidget>(listName);
-        for (int row = 0; row < box->count(); ++row)
-            texts << box->item(row)->text();
-        return texts;
-    }
     // Runs a menu command with the file dialog answered by path (std::nullopt cancels).
     void run(const char* command, std::optional<QString> path)
     {

@@ -4,6 +4,8 @@
 #include "app/mainscreen.h"
 #include "app/services.h"
 #include "app/windows.h"
+#include "comm/localclock.h"
+#include "comm/serialport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -35,7 +37,9 @@ int main(int argc, char* argv[])
     QDir().mkpath(folder);
 
     QtDialogGui gui;
-    Services services{gui};
+    SerialModemLinePort port;
+    SystemLocalClock clock;
+    Services services{gui, port, clock};
     SetsBuffer buffer;
     Windows windows;
     const auto mainScreen = CreateWindows(windows, buffer, services);

@@ -1,0 +1,162 @@
+#pragma once
+
+#include "comm/modemlineport.h"
+#include "model/setsbuffer.h"
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A KV40 clock at the end of a simulated serial port. Time is a fake millisecond tick that
+// moves only when the port is polled: every CTS status read costs one millisecond, so a busy
+// wait sees the time go by and a test of a 2000 ms limit takes no real time.
+//
+// The clock answers each DTR edge after a chosen delay, counted from the tick at which the
+// edge happened: CTS follows DTR at the first status read made that many milliseconds later.
+// It can stop answering from a chosen handshake on, hold CTS stuck on, and fail status reads.
+// It records the RTS level at every DTR rise, and notices everything a well-behaved transfer
+// never does.
+class SimulatedClock : public ModemLinePort {
+public:
+    enum class Op { Open, SetRts, ClearRts, SetDtr, ClearDtr, Close };
+
+    // Configuration.
+    std::uint32_t answerDelay = 0;
+    // Per edge: handshake number (0 = the opening one) and whether DTR rose. Overrides
+    // answerDelay when set.
+    std::function<std::uint32_t(int handshake, bool rising)> delayFor;
+    int stopAnsweringAt = -1; // from this handshake's DTR rise on, CTS no longer moves
+    bool ctsStuckOn = false;
+    int readsBeforeFailing = -1; // status reads that succeed before every later one fails
+    bool portMissing = false;    // Open fails, as for an absent port or one another program holds
+
+    // What happened.
+    std::string openedName;
+    bool open = false;
+    bool rts = false;
+    bool dtr = false;
+    bool cts = false;
+    std::vector<bool> rtsAtRises; // one entry per DTR rise; entry 0 is the opening handshake
+    std::vector<Op> ops;          // every call that changes something, in order
+    int lineCallsWhileClosed = 0;
+    int rtsChangesWhileStrobed = 0; // the bit must be steady while DTR is on
+    std::uint32_t lastEdgeTick = 0;
+
+    explicit SimulatedClock(std::uint32_t startTick = 0)
+        : tick(startTick)
+    {
+    }
+
+    std::uint32_t now() const { return tick; }
+    int dtrRises() const { return static_cast<int>(rtsAtRises.size()); }
+
+    // The bytes the clock took in, in the order they came (byte 122 of the frame first).
+    std::vector<Byte> receivedBytes() const
+    {
+        std::vector<Byte> bytes;
+        for (std::size_t bit = 1; bit + 8 <= rtsAtRises.size(); bit += 8) {
+            Byte value = 0;
+            for (std::size_t k = 0; k < 8; ++k)
+                value = static_cast<Byte>(value << 1 | (rtsAtRises[bit + k] ? 1 : 0));
+            bytes.push_back(value);
+        }
+        return bytes;
+    }
+
+    bool Open(const std::string& name) override
+    {
+        ops.push_back(Op::Open);
+        openedName = name;
+        if (portMissing || open)
+            return false;
+        open = true;
+        return true;
+    }
+    bool SetRts() override { return setRts(Op::SetRts, true); }
+    bool ClearRts() override { return setRts(Op::ClearRts, false); }
+    bool SetDtr() override { return setDtr(Op::SetDtr, true); }
+    bool ClearDtr() override { return setDtr(Op::ClearDtr, false); }
+
+    bool CtsIsOn() override
+    {
+        if (!open)
+            ++lineCallsWhileClosed;
+        if (++pollsThisWait > PollLimit)
+            throw std::runtime_error("the transfer kept polling long after any limit");
+        advanceCts();
+        ++tick;
+        if (readsBeforeFailing < 0 || reads < readsBeforeFailing) {
+            ++reads;
+            lastRead = cts;
+        }
+        return lastRead; // a failed read leaves the last level read, as the real port does
+    }
+
+    bool Close() override
+    {
+        ops.push_back(Op::Close);
+        if (!open) {
+            ++lineCallsWhileClosed;
+            return false;
+        }
+        open = false;
+        return true;
+    }
+
+    std::uint32_t TickMs() override { return tick; }
+
+private:
+    // Far beyond the 2001 polls a wait can take; a transfer that goes on polling is caught.
+    static constexpr int PollLimit = 100000;
+
+    bool setRts(Op op, bool level)
+    {
+        ops.push_back(op);
+        if (!open)
+            ++lineCallsWhileClosed;
+        if (dtr && level != rts)
+            ++rtsChangesWhileStrobed;
+        rts = level;
+        return open;
+    }
+
+    bool setDtr(Op op, bool level)
+    {
+        ops.push_back(op);
+        if (!open)
+            ++lineCallsWhileClosed;
+        if (level != dtr) {
+            if (level)
+                rtsAtRises.push_back(rts);
+            dtr = level;
+            edgePending = true;
+            lastEdgeTick = tick;
+            pollsThisWait = 0;
+        }
+        return open;
+    }
+
+    void advanceCts()
+    {
+        if (ctsStuckOn) {
+            cts = true;
+            return;
+        }
+        const int handshake = dtrRises() - 1;
+        if (!edgePending || (stopAnsweringAt >= 0 && handshake >= stopAnsweringAt))
+            return;
+        const std::uint32_t delay = delayFor ? delayFor(handshake, dtr) : answerDelay;
+        if (tick - lastEdgeTick >= delay) {
+            cts = dtr;
+            edgePending = false;
+        }
+    }
+
+    std::uint32_t tick;
+    bool edgePending = false;
+    bool lastRead = false;
+    int reads = 0;
+    int pollsThisWait = 0;
+};

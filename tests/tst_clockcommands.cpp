@@ -1,0 +1,328 @@
+#include "app/mainscreen.h"
+#include "app/radiogroup.h"
+#include "app/services.h"
+#include "app/windows.h"
+#include "comm/serialerrorbox.h"
+#include "comm/settingform.h"
+#include "testapp.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The program with a simulated clock on its serial port and a computer clock that stands still.
+struct App : TestApp {
+    App() { start(false); }
+
+    void trigger(const char* command)
+    {
+        auto* action = mainScreen->findChild<QAction*>(QLatin1String(command));
+        QVERIFY2(action && action->isEnabled(), command);
+        action->trigger();
+    }
+    RadioGroup* comPorts()
+    {
+        return windows.SettingForm->findChild<RadioGroup*>(QStringLiteral("ComPort1"));
+    }
+};
+
+// A click on the radio button's indicator, where a user aims.
+void Pick(RadioGroup* group, int index)
+{
+    QRadioButton* button = group->button(index);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void ClickOk(QDialog& window, const char* name)
+{
+    auto* ok = window.findChild<QPushButton*>(QLatin1String(name));
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void WriteFile(const QByteArray& bytes)
+{
+    QFile file(QStringLiteral("halvex.dat"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadFile()
+{
+    QFile file(QStringLiteral("halvex.dat"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+}
+
+} // namespace
+
+class TestClockCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clockCommandsAreEnabled();
+    void settingsWindow();
+    void settingsWindowShowsThePortFromTheFile_data();
+    void settingsWindowShowsThePortFromTheFile();
+    void pickedPortIsInForceHoweverTheWindowCloses_data();
+    void pickedPortIsInForceHoweverTheWindowCloses();
+    void closingWithoutAPickSavesTheBlockAsItIs_data();
+    void closingWithoutAPickSavesTheBlockAsItIs();
+    void windowKeepsItsPickBetweenOpenings();
+    void unwritableSettingsFileIsNotReported();
+    void sendStampsTheFrameAndSendsIt();
+    void failedSendShowsTheErrorWindow_data();
+    void failedSendShowsTheErrorWindow();
+    void serialErrorWindow();
+
+private:
+    QTemporaryDir workDir;
+    QString previousDir;
+};
+
+void TestClockCommands::init()
+{
+    QVERIFY(workDir.isValid());
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    QDir().rmdir(QStringLiteral("halvex.dat"));
+    QFile::remove(QStringLiteral("halvex.dat"));
+}
+
+void TestClockCommands::cleanup()
+{
+    QDir::setCurrent(previousDir);
+}
+
+void TestClockCommands::clockCommandsAreEnabled()
+{
+    App app;
+    for (const char* name : {"Send1", "Settings1"}) {
+        auto* action = app.mainScreen->findChild<QAction*>(QLatin1String(name));
+        QVERIFY2(action && action->isEnabled(), name);
+    }
+}
+
+void TestClockCommands::settingsWindow()
+{
+    App app;
+    TSettingForm& window = *app.windows.SettingForm;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("COM Settings"));
+    QCOMPARE(window.size(), QSize(158, 246));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    RadioGroup* ports = app.comPorts();
+    QVERIFY(ports);
+    QCOMPARE(ports->title(), QStringLiteral("ComPort"));
+    for (int i = 0; i < 8; ++i) {
+        QRadioButton* button = ports->button(i);
+        QVERIFY(button);
+        QCOMPARE(button->text(), QStringLiteral("COM%1").arg(i + 1));
+        QVERIFY(ports->rect().contains(button->geometry()));
+        if (i > 0) { // one column, top to bottom
+            QCOMPARE(button->x(), ports->button(0)->x());
+            QVERIFY(button->y() > ports->button(i - 1)->y());
+        }
+    }
+    QVERIFY(!ports->button(8));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("OK1"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(window.rect().contains(ports->geometry()));
+    QVERIFY(window.rect().contains(ok->geometry()));
+    QVERIFY(!ok->geometry().intersects(ports->geometry()));
+}
+
+void TestClockCommands::settingsWindowShowsThePortFromTheFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("no file") << QByteArray() << 0;
+    QTest::newRow("0x0A") << QByteArray("\x0A", 1) << 2;
+    QTest::newRow("0x04") << QByteArray("\x04", 1) << 4;
+    QTest::newRow("0xFF") << QByteArray("\xFF", 1) << 7;
+}
+
+void TestClockCommands::settingsWindowShowsThePortFromTheFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, shown);
+    if (!file.isEmpty())
+        WriteFile(file);
+    App app;
+    QCOMPARE(app.comPorts()->itemIndex(), shown);
+    // Showing the port is no pick: the byte keeps its upper bits.
+    QCOMPARE(int(app.buffer[200]), file.isEmpty() ? 0 : int(Byte(file[0])));
+}
+
+void TestClockCommands::pickedPortIsInForceHoweverTheWindowCloses_data()
+{
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("close box") << false;
+    QTest::newRow("OK") << true;
+}
+
+void TestClockCommands::pickedPortIsInForceHoweverTheWindowCloses()
+{
+    QFETCH(bool, byOk);
+    WriteFile(QByteArray("\x0A\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10));
+    App app;
+    int byteWhileOpen = -1;
+    app.gui.answerNext([&](QDialog& window) {
+        Pick(app.comPorts(), 4);
+        byteWhileOpen = app.buffer[200];
+        if (byOk)
+            ClickOk(window, "OK1");
+    });
+    app.trigger("Settings1");
+    QCOMPARE(app.gui.shownWindows, QStringList{"SettingForm"});
+    QCOMPARE(byteWhileOpen, 4);
+    QCOMPARE(int(app.buffer[200]), 4);
+    QCOMPARE(ReadFile(), QByteArray("\x04\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10));
+
+    app.trigger("Send1");
+    QCOMPARE(app.port.openedName, std::string("COM5"));
+}
+
+void TestClockCommands::closingWithoutAPickSavesTheBlockAsItIs_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("no file") << QByteArray() << QByteArray(10, '\0');
+    QTest::newRow("0x0A kept whole") << QByteArray("\x0A\x01\x02\x03\x04\x05\x06\x07\x08\x09", 10)
+                                     << QByteArray("\x0A\x01\x02\x03\x04\x05\x06\x07\x08\x09", 10);
+}
+
+void TestClockCommands::closingWithoutAPickSavesTheBlockAsItIs()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, saved);
+    if (!file.isEmpty())
+        WriteFile(file);
+    App app;
+    app.trigger("Settings1");
+    QCOMPARE(ReadFile(), saved);
+}
+
+void TestClockCommands::windowKeepsItsPickBetweenOpenings()
+{
+    App app;
+    app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 6); });
+    app.trigger("Settings1");
+    int shownAgain = -1;
+    app.gui.answerNext([&](QDialog&) { shownAgain = app.comPorts()->itemIndex(); });
+    app.trigger("Settings1");
+    QCOMPARE(shownAgain, 6);
+    QCOMPARE(int(ReadFile()[0]), 6);
+}
+
+void TestClockCommands::unwritableSettingsFileIsNotReported()
+{
+    QVERIFY(QDir().mkdir(QStringLiteral("halvex.dat"))); // a name no file can take
+    App app;
+    app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 2); });
+    app.trigger("Settings1");
+    QCOMPARE(app.gui.shownWindows, QStringList{"SettingForm"});
+    QVERIFY(app.gui.exceptions.isEmpty());
+    QCOMPARE(int(app.buffer[200]), 2); // the pick stays in force for the run
+    app.trigger("Send1");
+    QCOMPARE(app.port.openedName, std::string("COM3"));
+}
+
+void TestClockCommands::sendStampsTheFrameAndSendsIt()
+{
+    App app;
+    app.buffer[14] = 0x87;
+    app.buffer[15] = 0x30;
+    app.buffer[16] = 0xBE;
+    app.buffer[121] = 0x55;
+    app.trigger("Send1");
+
+    const QByteArray stamp(reinterpret_cast<const char*>(app.buffer.data()) + 1, 13);
+    QCOMPARE(stamp.mid(2, 7), QByteArray("\x42\x15\x12\x03\x08\x12\x26", 7));
+    QCOMPARE(stamp.mid(10, 3), QByteArray("\x02\x11\x01", 3));
+    int sum = 0;
+    for (int i = 14; i <= 120; ++i)
+        sum += app.buffer[i];
+    QCOMPARE(int(app.buffer[1]), 0xFF - sum % 256);
+    QCOMPARE(app.clock.reads, 1);
+
+    QVERIFY(app.gui.shownWindows.isEmpty()); // success shows nothing
+    QCOMPARE(app.port.openedName, std::string("COM1"));
+    QCOMPARE(app.port.dtrRises(), 985);
+    const std::vector<Byte> received = app.port.receivedBytes();
+    QCOMPARE(int(received.size()), 123);
+    for (int k = 0; k < 123; ++k)
+        QCOMPARE(int(received[static_cast<std::size_t>(k)]), int(app.buffer[122 - k]));
+    QVERIFY(!app.port.open && app.port.rts && !app.port.dtr);
+}
+
+void TestClockCommands::failedSendShowsTheErrorWindow_data()
+{
+    QTest::addColumn<bool>("portMissing");
+    QTest::newRow("no such port") << true;
+    QTest::newRow("no clock on the port") << false;
+}
+
+void TestClockCommands::failedSendShowsTheErrorWindow()
+{
+    QFETCH(bool, portMissing);
+    App app;
+    app.port.portMissing = portMissing;
+    app.port.stopAnsweringAt = 0;
+    bool openWhileShown = false;
+    bool dtrWhileShown = false;
+    app.gui.answerNext([&](QDialog& window) {
+        openWhileShown = app.port.open;
+        dtrWhileShown = app.port.dtr;
+        ClickOk(window, "OKBtn");
+    });
+    app.trigger("Send1");
+    QCOMPARE(app.gui.shownWindows, QStringList{"SerialErrorBox"});
+    QCOMPARE(app.windows.SerialErrorBox->result(), int(QDialog::Accepted));
+    QCOMPARE(openWhileShown, !portMissing);
+    QCOMPARE(dtrWhileShown, !portMissing); // still strobing when the clock failed to answer
+    QVERIFY(!app.port.open);
+    QCOMPARE(app.port.rts, !portMissing);
+    QVERIFY(!app.port.dtr);
+    // The stamp stays whatever became of the transfer.
+    QCOMPARE(int(app.buffer[5]), 0x12);
+    QCOMPARE(int(app.buffer[11]), 0x02);
+}
+
+void TestClockCommands::serialErrorWindow()
+{
+    App app;
+    TSerialErrorBox& window = *app.windows.SerialErrorBox;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Serial Transfer Error !"));
+    QCOMPARE(window.size(), QSize(206, 120));
+    QLabel* message = nullptr;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Serial Transfer Error !"))
+            message = label;
+    }
+    QVERIFY(message);
+    QVERIFY(message->font().bold() && message->font().italic());
+    QVERIFY(message->font().pointSize() > window.font().pointSize());
+    QVERIFY(window.rect().contains(message->geometry()));
+    QVERIFY(message->fontMetrics().horizontalAdvance(message->text()) <= message->width());
+
+    int result = -1;
+    app.gui.answerNext([&](QDialog& shown) { ClickOk(shown, "OKBtn"); });
+    result = app.gui.execModal(window);
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(TestClockCommands)
+#include "tst_clockcommands.moc"
