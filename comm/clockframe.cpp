@@ -4,6 +4,7 @@
 #include "comm/settingsblock.h"
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -21,8 +22,9 @@ Byte HourOnTheDial(int hour)
 // every 256 years.
 Byte YearInCentury(int year)
 {
-    const int sinceTwoThousand = ((year - 2000) % 256 + 256) % 256;
-    return BinaryToBcd(sinceTwoThousand);
+    // Wide arithmetic: whatever year the computer reports, the subtraction cannot overflow.
+    const std::int64_t sinceTwoThousand = ((std::int64_t{year} - 2000) % 256 + 256) % 256;
+    return BinaryToBcd(static_cast<int>(sinceTwoThousand));
 }
 
 Byte Checksum(const SetsBuffer& buffer)

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 #include <cstdio>
 #include <ctime>
 
@@ -83,6 +85,9 @@ void TestClockFrame::yearRunsOnPastTheCentury_data()
     QTest::newRow("2255") << 2255 << 0x95; // 25 * 16 + 5, kept to eight bits
     QTest::newRow("2256") << 2256 << 0x00;
     QTest::newRow("1999") << 1999 << 0x95; // 255 by the same formula
+    // Found by fuzzing: the extremes of the computer's year must not overflow the arithmetic.
+    QTest::newRow("lowest year") << std::numeric_limits<int>::min() << 0x48;
+    QTest::newRow("highest year") << std::numeric_limits<int>::max() << 0x47;
 }
 
 void TestClockFrame::yearRunsOnPastTheCentury()
