@@ -54,3 +54,28 @@ QIcon ConfigureBufferIcon()
     painter.drawLine(22, 9, 25, 6);
     return QIcon(pixmap);
 }
+
+QIcon ProgramIconImage()
+{
+    QPixmap pixmap = Blank();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 40, 40), 2));
+    painter.setBrush(QColor(250, 245, 225));
+    painter.drawEllipse(QRectF(2, 2, 28, 28));
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    for (int hour = 0; hour < 12; ++hour) {
+        painter.save();
+        painter.translate(16, 16);
+        painter.rotate(hour * 30.0);
+        painter.drawLine(QPointF(0, -12), QPointF(0, -10));
+        painter.restore();
+    }
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(16, 16), QPointF(16, 8));
+    painter.drawLine(QPointF(16, 16), QPointF(22, 19));
+    // The switching segment of a time switch: the hours the relay is on.
+    painter.setPen(QPen(QColor(200, 120, 0), 3, Qt::SolidLine, Qt::FlatCap));
+    painter.drawArc(QRectF(5, 5, 22, 22), 30 * 16, -75 * 16);
+    return QIcon(pixmap);
+}

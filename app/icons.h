@@ -4,3 +4,4 @@
 
 QIcon EraseAllIcon();        // a program sheet struck through
 QIcon ConfigureBufferIcon(); // a table with arrows that swap its layout
+QIcon ProgramIconImage();    // the program's own: a time-switch clock face

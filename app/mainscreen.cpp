@@ -1,8 +1,10 @@
 #include "app/mainscreen.h"
 
+#include "app/aboutbox.h"
 #include "app/dialoggui.h"
 #include "app/guard.h"
 #include "app/radiogroup.h"
+#include "app/serviceform.h"
 #include "app/services.h"
 #include "app/windows.h"
 #include "app/windowstyle.h"
@@ -10,11 +12,11 @@
 #include "comm/serialerrorbox.h"
 #include "comm/settingform.h"
 #include "comm/settingsblock.h"
+#include "comm/transfer.h"
+#include "files/fileerrorbox.h"
 #include "model/bufferconfig.h"
 #include "model/config1.h"
 #include "model/eraseverif.h"
-#include "files/fileerrorbox.h"
-#include "comm/transfer.h"
 #include "model/listlines.h"
 
 #include <QAction>
@@ -153,7 +155,20 @@ void TMainScreen::connectClockCommands()
 
 void TMainScreen::connectPrintAndHelp()
 {
-    NotYetBuilt({form.Print1, form.Contents1, form.Service1, form.About1});
+    NotYetBuilt({form.Print1, form.Contents1});
+    connect(form.Service1, &QAction::triggered, this, guarded(&TMainScreen::Service1Click));
+    connect(form.About1, &QAction::triggered, this, guarded(&TMainScreen::About1Click));
+}
+
+void TMainScreen::Service1Click()
+{
+    (void)services.gui.execModal(
+        *windows.ServiceForm); // it only informs: how it closed is no matter
+}
+
+void TMainScreen::About1Click()
+{
+    (void)services.gui.execModal(*windows.AboutBox);
 }
 
 void TMainScreen::FormCreate()

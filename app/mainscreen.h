@@ -82,6 +82,10 @@ private:
     // Wraps a handler for a signal connection, so that an error it raises is shown to the user.
     auto guarded(void (TMainScreen::*handler)());
 
+    // The Help menu's windows.
+    void Service1Click();
+    void About1Click();
+
     // Talking to the clock.
     void Settings1Click();
     void Send1Click();

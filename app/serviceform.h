@@ -2,10 +2,18 @@
 
 #include <QDialog>
 
-// "Service": a placeholder holding its caption until its window is built.
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// "Service": whom to call about the program or a clock. It reads nothing of the clock program;
+// OK or the close box closes it.
 class TServiceForm : public QDialog {
     Q_OBJECT
 
 public:
     explicit TServiceForm(QWidget* parent = nullptr);
+
+    QFrame* Panel1 = nullptr;
+    QPushButton* OKButton = nullptr;
 };

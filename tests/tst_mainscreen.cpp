@@ -15,8 +15,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,8 @@ private slots:
     void commandsNotYetBuiltAreDisabled();
     void exitClosesTheMainWindow();
     void eightWindowsWithTheirCaptions();
+    void helpWindowsOpenRepeatedlyWithTheSameText_data();
+    void helpWindowsOpenRepeatedlyWithTheSameText();
     void escapingErrorsAreShownAndTheProgramGoesOn();
 
 private:
@@ -277,7 +281,7 @@ void TestMainScreen::commandsNotYetBuiltAreDisabled()
 {
     app->start();
     QVERIFY(app->find<QAction>("Exit1")->isEnabled());
-    for (const char* name : {"Print1", "Contents1", "Service1", "About1"})
+    for (const char* name : {"Print1", "Contents1"})
         QVERIFY2(!app->find<QAction>(name)->isEnabled(), name);
 }
 
@@ -318,6 +322,65 @@ void TestMainScreen::eightWindowsWithTheirCaptions()
         if (i > 0)
             QCOMPARE(owned[i - 1], windows[i].first);
     }
+}
+
+// Every text a window shows, with the label's name, in creation order.
+static QStringList Texts(const QDialog& window)
+{
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->objectName() + QLatin1Char('=') + label->text();
+    return texts;
+}
+
+void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("mustShow");
+    QTest::newRow("About") << "About1"
+                           << "AboutBox"
+                           << QStringList{"Halvex - KV40 Computer Software", "Version 1.06"};
+    QTest::newRow("Service") << "Service1"
+                             << "ServiceForm" << QStringList{"Tel. 555-0142"};
+}
+
+void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    QFETCH(QStringList, mustShow);
+    app->start();
+    const SetsBuffer before = app->buffer;
+    QList<QStringList> shown;
+    auto readAndPressOk = [&shown](QDialog& dialog) {
+        shown << Texts(dialog);
+        // Every label lies inside the window, its text uncut.
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            const QRect place(label->mapTo(&dialog, QPoint(0, 0)), label->size());
+            QVERIFY2(dialog.rect().contains(place), qPrintable(label->objectName()));
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OKButton")),
+                          Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+    };
+    app->gui.answerNext(readAndPressOk);
+    app->find<QAction>(qPrintable(action))->trigger();
+    app->gui.answerNext(readAndPressOk);
+    app->find<QAction>(qPrintable(action))->trigger();
+    app->find<QAction>(qPrintable(action))->trigger(); // closed with its close box this time
+
+    QCOMPARE(app->gui.shownWindows, QStringList(3, window));
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1], shown[0]);
+    const QString all = shown[0].join(QLatin1Char('\n'));
+    for (const QString& text : mustShow)
+        QVERIFY2(all.contains(text), qPrintable(text));
+    QVERIFY(app->buffer == before);
+    QVERIFY(app->gui.exceptions.isEmpty());
+    if (window == QLatin1String("AboutBox"))
+        QCOMPARE(app->windows.AboutBox->findChild<QLabel*>("Version")->font().pointSize(), 12);
 }
 
 void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn()
