@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -55,8 +54,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     VersionDate = PlacedLabel(QStringLiteral("(8 Dec 2026)"), "VersionDate", Panel1,
                               {Version->geometry().right() + 12, 93, 100, 16});
 
-    OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                               QStringLiteral("OK"), this);
+    OKButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(119, 136, 75, 33);
     OKButton->setDefault(true);

@@ -79,3 +79,17 @@ QIcon ProgramIconImage()
     painter.drawArc(QRectF(5, 5, 22, 22), 30 * 16, -75 * 16);
     return QIcon(pixmap);
 }
+
+// Drawn here rather than taken from the desktop's icon theme: searching the theme's folders
+// cost more than the rest of the program's start-up together.
+QIcon OkButtonIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 140, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF tick[] = {{3, 8.5}, {6.5, 12}, {13, 4}};
+    painter.drawPolyline(tick, 3);
+    return QIcon(pixmap);
+}

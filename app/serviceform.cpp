@@ -1,11 +1,11 @@
 #include "app/serviceform.h"
 
+#include "app/icons.h"
 #include "app/windowstyle.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace {
 
@@ -60,8 +60,7 @@ TServiceForm::TServiceForm(QWidget* parent)
         y += LineHeight;
     }
 
-    OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                               QStringLiteral("OK"), this);
+    OKButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(93, 168, 75, 33);
     OKButton->setDefault(true);

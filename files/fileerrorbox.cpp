@@ -1,10 +1,10 @@
 #include "files/fileerrorbox.h"
 
+#include "app/icons.h"
 #include "app/windowstyle.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 TFileErrorBox::TFileErrorBox(QWidget* parent)
     : QDialog(parent)
@@ -20,8 +20,7 @@ TFileErrorBox::TFileErrorBox(QWidget* parent)
     Label1->setGeometry(32, 16, 123, 20);
     Label1->resize(Label1->size().expandedTo(Label1->sizeHint()));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(40, 56, 105, 33);
     BitBtn1->setDefault(true);
