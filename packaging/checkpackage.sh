@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Inspects a built halvex .deb: the files it installs and the packages it depends on.
+# Usage: checkpackage.sh PACKAGE.deb
+set -euo pipefail
+deb=$1
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/halvex \
+    ./usr/share/applications/halvex.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/halvex.svg \
+    ./usr/share/halvex/halvexhelp.pdf; do
+    grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
+done
+grep -q -- '-rwxr-xr-x .* \./usr/bin/halvex$' <<<"$contents" || fail "/usr/bin/halvex is not executable"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins libc6 \
+    libstdc++6; do
+    grep -q "\b$package\b" <<<"$depends" || fail "Depends lacks $package: $depends"
+done
+# Nothing that only building or testing needs.
+for package in qt6-base-dev cmake ninja-build g++ xvfb; do
+    grep -q "\b$package\b" <<<"$depends" && fail "Depends names the build tool $package"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = halvex ] || fail "the package is not named halvex"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] ||
+    fail "the package is for another architecture"
+echo "package ok: $(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)"
+echo "Depends: $depends"
