@@ -49,12 +49,9 @@ TServiceForm::TServiceForm(QWidget* parent)
             y += LineHeight / 3; // a little air before the second contact
         auto* label = new QLabel(QLatin1String(line.text), Panel1);
         label->setObjectName(QLatin1String(line.name));
+        // The window's own face throughout: loading a bold one for two headings would cost
+        // the program's start-up more than the rest of this window.
         label->setIndent(line.heading ? 0 : 12);
-        if (line.heading) {
-            QFont bold = label->font();
-            bold.setBold(true);
-            label->setFont(bold);
-        }
         label->setGeometry(10, y, 225, LineHeight - 2);
         label->resize(label->size().expandedTo(label->sizeHint()));
         y += LineHeight;

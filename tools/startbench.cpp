@@ -138,29 +138,35 @@ int main(int argc, char* argv[])
     xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    std::vector<std::pair<double, long>> medians;
+    // Each run starts in a folder of its own, so the programs are named by their full paths.
+    std::vector<char*> programs;
     for (int p = 2; p < argc; ++p) {
-        // Each run starts in a folder of its own, so the program is named by its full path.
-        char* program = realpath(argv[p], nullptr);
-        if (!program) {
+        programs.push_back(realpath(argv[p], nullptr));
+        if (!programs.back()) {
             std::fprintf(stderr, "%s: not found\n", argv[p]);
             return 2;
         }
-        std::vector<double> times;
-        std::vector<long> peaks;
-        for (int run = 0; run < runs; ++run) {
-            const auto sample = RunOnce(connection, program);
+    }
+    // The programs take turns, so a change in the machine's load weighs on each alike.
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<long>> peaks(programs.size());
+    for (int run = 0; run < runs; ++run) {
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const auto sample = RunOnce(connection, programs[p]);
             if (!sample) {
-                std::fprintf(stderr, "%s: no window within %d ms\n", argv[p], MapTimeoutMs);
+                std::fprintf(stderr, "%s: no window within %d ms\n", programs[p], MapTimeoutMs);
                 return 1;
             }
-            times.push_back(sample->startMs);
-            peaks.push_back(sample->peakKiB);
+            times[p].push_back(sample->startMs);
+            peaks[p].push_back(sample->peakKiB);
         }
-        std::free(program);
-        medians.emplace_back(Median(times), Median(peaks));
-        std::printf("%-40s start-up %7.1f ms   peak memory %7ld KiB   (median of %d)\n", argv[p],
-                    medians.back().first, medians.back().second, runs);
+    }
+    std::vector<std::pair<double, long>> medians;
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        medians.emplace_back(Median(times[p]), Median(peaks[p]));
+        std::printf("%-40s start-up %7.1f ms   peak memory %7ld KiB   (median of %d)\n",
+                    argv[p + 2], medians.back().first, medians.back().second, runs);
+        std::free(programs[p]);
     }
     if (medians.size() == 2)
         std::printf("ratio first/second: start-up %.2f, peak memory %.2f\n",

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs a built halvex .deb with apt as a user would, checks that the desktop menu can show
+# it and that the installed program starts, opens its windows and finds its help document, then
+# removes the package again. Needs root. Usage: installcheck.sh PACKAGE.deb
+set -euo pipefail
+deb=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+[ "$(id -u)" -eq 0 ] || fail "installing a package needs root"
+if dpkg-query -W -f='${Status}' halvex 2>/dev/null | grep -q 'install ok installed'; then
+    fail "halvex is installed already; remove it first (apt-get remove halvex)"
+fi
+
+trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq halvex >/dev/null || true' EXIT
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+echo "installed $(dpkg-query -W -f='${Package} ${Version}' halvex)"
+
+# The desktop menu lists a valid entry whose command and icon are installed.
+entry=/usr/share/applications/halvex.desktop
+desktop-file-validate "$entry" || fail "$entry is not a valid desktop entry"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+command -v "${exec_line%% *}" >/dev/null || fail "the menu's command $exec_line is not on the PATH"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+[ -f "/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "the menu's icon $icon is missing"
+echo "desktop menu entry ok: $(sed -n 's/^Name=//p' "$entry")"
+
+# The installed program, end to end; its help is the copy in its data folder.
+E2E_EXPECT_HELP=/usr/share/halvex/halvexhelp.pdf "$here/../tests/e2e/e2e.sh" /usr/bin/halvex
+echo "installed program ok"
