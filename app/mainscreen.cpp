@@ -2,6 +2,7 @@
 
 #include "app/dialoggui.h"
 #include "app/guard.h"
+#include "app/helpdocument.h"
 #include "app/radiogroup.h"
 #include "app/services.h"
 #include "app/windows.h"
@@ -10,15 +11,17 @@
 #include "comm/serialerrorbox.h"
 #include "comm/settingform.h"
 #include "comm/settingsblock.h"
+#include "comm/transfer.h"
+#include "files/fileerrorbox.h"
 #include "model/bufferconfig.h"
 #include "model/config1.h"
 #include "model/eraseverif.h"
-#include "files/fileerrorbox.h"
-#include "comm/transfer.h"
 #include "model/listlines.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLayout>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -153,7 +156,8 @@ void TMainScreen::connectClockCommands()
 
 void TMainScreen::connectPrintAndHelp()
 {
-    NotYetBuilt({form.Print1, form.Contents1, form.Service1, form.About1});
+    NotYetBuilt({form.Print1, form.Service1, form.About1});
+    connect(form.Contents1, &QAction::triggered, this, guarded(&TMainScreen::Contents1Click));
 }
 
 void TMainScreen::FormCreate()
@@ -165,6 +169,16 @@ void TMainScreen::FormCreate()
 void TMainScreen::Exit1Click()
 {
     close();
+}
+
+void TMainScreen::Contents1Click()
+{
+    const std::optional<QString> guide =
+        FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    // A missing guide or a desktop without a PDF viewer is not reported: the guide is an aid,
+    // the program works the same without it, and the desktop tells of a viewer that fails.
+    if (guide)
+        (void)services.documents.open(*guide);
 }
 
 void TMainScreen::ReloadAll()
