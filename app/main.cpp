@@ -1,5 +1,6 @@
 #include "app/dialoggui.h"
 #include "app/halvexapplication.h"
+#include "app/helpdocument.h"
 #include "app/mainscreen.h"
 #include "app/services.h"
 #include "app/windows.h"
@@ -25,7 +26,8 @@ int main(int argc, char* argv[])
     application.setApplicationVersion(QStringLiteral("1.06"));
     SerialModemLinePort port;
     SystemLocalClock clock;
-    Services services{gui, port, clock};
+    DesktopDocumentOpener documents;
+    Services services{gui, port, clock, documents};
     try {
         const auto mainScreen = CreateWindows(TheWindows, Sets, services);
         mainScreen->show();

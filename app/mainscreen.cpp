@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/dialoggui.h"
 #include "app/guard.h"
+#include "app/helpdocument.h"
 #include "app/radiogroup.h"
 #include "app/serviceform.h"
 #include "app/services.h"
@@ -21,6 +22,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLayout>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -155,15 +158,16 @@ void TMainScreen::connectClockCommands()
 
 void TMainScreen::connectPrintAndHelp()
 {
-    NotYetBuilt({form.Print1, form.Contents1});
+    NotYetBuilt({form.Print1});
+    connect(form.Contents1, &QAction::triggered, this, guarded(&TMainScreen::Contents1Click));
     connect(form.Service1, &QAction::triggered, this, guarded(&TMainScreen::Service1Click));
     connect(form.About1, &QAction::triggered, this, guarded(&TMainScreen::About1Click));
 }
 
+// The two windows only inform: how they were closed makes no difference.
 void TMainScreen::Service1Click()
 {
-    (void)services.gui.execModal(
-        *windows.ServiceForm); // it only informs: how it closed is no matter
+    (void)services.gui.execModal(*windows.ServiceForm);
 }
 
 void TMainScreen::About1Click()
@@ -180,6 +184,16 @@ void TMainScreen::FormCreate()
 void TMainScreen::Exit1Click()
 {
     close();
+}
+
+void TMainScreen::Contents1Click()
+{
+    const std::optional<QString> guide =
+        FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    // A missing guide or a desktop without a PDF viewer is not reported: the guide is an aid,
+    // the program works the same without it, and the desktop tells of a viewer that fails.
+    if (guide)
+        (void)services.documents.open(*guide);
 }
 
 void TMainScreen::ReloadAll()

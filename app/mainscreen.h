@@ -44,6 +44,7 @@ private:
     void connectClockCommands();
     void connectPrintAndHelp();
     void Exit1Click();
+    void Contents1Click();
 
     // The step editor.
     void SetsBoxClick();

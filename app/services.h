@@ -1,6 +1,7 @@
 #pragma once
 
 class DialogGui;
+class DocumentOpener;
 class LocalClock;
 class ModemLinePort;
 
@@ -10,4 +11,6 @@ struct Services {
     DialogGui& gui;
     ModemLinePort& port; // the clock's serial port and its millisecond tick
     LocalClock& clock;   // the computer's date and time, stamped into the frame
+    // The viewer that shows the user guide.
+    DocumentOpener& documents;
 };

@@ -1,6 +1,7 @@
 // Takes pictures of the program's windows for the documentation: creates the windows as the
 // program does, shows each one in turn and saves what the screen holds of it.
 #include "app/dialoggui.h"
+#include "app/helpdocument.h"
 #include "app/mainscreen.h"
 #include "app/services.h"
 #include "app/windows.h"
@@ -39,7 +40,8 @@ int main(int argc, char* argv[])
     QtDialogGui gui;
     SerialModemLinePort port;
     SystemLocalClock clock;
-    Services services{gui, port, clock};
+    DesktopDocumentOpener documents;
+    Services services{gui, port, clock, documents};
     SetsBuffer buffer;
     Windows windows;
     const auto mainScreen = CreateWindows(windows, buffer, services);
