@@ -6,6 +6,7 @@
 #include "comm/localclock.h"
 #include "comm/serialport.h"
 #include "model/setsbuffer.h"
+#include "print/qtprintbackend.h"
 
 #include <exception>
 
@@ -25,7 +26,8 @@ int main(int argc, char* argv[])
     application.setApplicationVersion(QStringLiteral("1.06"));
     SerialModemLinePort port;
     SystemLocalClock clock;
-    Services services{gui, port, clock};
+    QtPrintBackend printer;
+    Services services{gui, port, clock, printer};
     try {
         const auto mainScreen = CreateWindows(TheWindows, Sets, services);
         mainScreen->show();

@@ -10,12 +10,14 @@
 #include "comm/serialerrorbox.h"
 #include "comm/settingform.h"
 #include "comm/settingsblock.h"
+#include "comm/transfer.h"
+#include "files/fileerrorbox.h"
 #include "model/bufferconfig.h"
 #include "model/config1.h"
 #include "model/eraseverif.h"
-#include "files/fileerrorbox.h"
-#include "comm/transfer.h"
 #include "model/listlines.h"
+#include "print/printbackend.h"
+#include "print/report.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -153,7 +155,8 @@ void TMainScreen::connectClockCommands()
 
 void TMainScreen::connectPrintAndHelp()
 {
-    NotYetBuilt({form.Print1, form.Contents1, form.Service1, form.About1});
+    connect(form.Print1, &QAction::triggered, this, guarded(&TMainScreen::Print1Click));
+    NotYetBuilt({form.Contents1, form.Service1, form.About1});
 }
 
 void TMainScreen::FormCreate()
@@ -417,4 +420,22 @@ void TMainScreen::Send1Click()
     // shows nothing, and the window shows nothing of the stamp.
     TransferClockFrame(buffer, portName, services.port,
                        [this] { services.gui.execModal(*windows.SerialErrorBox); });
+}
+
+// Printing.
+
+void TMainScreen::Print1Click()
+{
+    const std::unique_ptr<PrintJob> job = services.printer.choosePrinter(this);
+    if (!job)
+        return;
+    // The report shows the status as the controls show it, and changes no control.
+    StatusControls status;
+    status.DSTBox = form.DSTBox->itemIndex();
+    status.RelayBox = form.RelayBox->itemIndex();
+    status.ELBox = form.ELBox->itemIndex();
+    status.PulseBox = form.PulseBox->currentIndex();
+    const std::vector<ReportLine> report =
+        LayoutReport(buffer, state.layout, status, job->verticalDpi());
+    DrawReport(*job, form.SetsBox->font(), report);
 }

@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "app/windows.h"
 #include "fakedialoggui.h"
+#include "fakeprintbackend.h"
 #include "fixedlocalclock.h"
 #include "simulatedclock.h"
 
@@ -25,7 +26,8 @@ struct TestApp {
     FakeDialogGui gui;
     SimulatedClock port;
     FixedLocalClock clock;
-    Services services{gui, port, clock};
+    FakePrintBackend printer;
+    Services services{gui, port, clock, printer};
     std::unique_ptr<TMainScreen> mainScreen;
 
     TestApp()

@@ -276,8 +276,9 @@ void TestMainScreen::menuCaptions()
 void TestMainScreen::commandsNotYetBuiltAreDisabled()
 {
     app->start();
-    QVERIFY(app->find<QAction>("Exit1")->isEnabled());
-    for (const char* name : {"Print1", "Contents1", "Service1", "About1"})
+    for (const char* name : {"Exit1", "Print1"})
+        QVERIFY2(app->find<QAction>(name)->isEnabled(), name);
+    for (const char* name : {"Contents1", "Service1", "About1"})
         QVERIFY2(!app->find<QAction>(name)->isEnabled(), name);
 }
 

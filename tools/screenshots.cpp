@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
+#include "print/qtprintbackend.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -39,7 +40,8 @@ int main(int argc, char* argv[])
     QtDialogGui gui;
     SerialModemLinePort port;
     SystemLocalClock clock;
-    Services services{gui, port, clock};
+    QtPrintBackend printer;
+    Services services{gui, port, clock, printer};
     SetsBuffer buffer;
     Windows windows;
     const auto mainScreen = CreateWindows(windows, buffer, services);
