@@ -32,6 +32,13 @@ public:
         lines.push_back({LineX, y, LinePointSize, std::move(text)});
         y += metrics.L;
     }
+    // The status line takes the section gap as its only advance; a step line, and the step
+    // section after its last line, each take theirs.
+    void lineThenGap(std::string text)
+    {
+        lines.push_back({LineX, y, LinePointSize, std::move(text)});
+        sectionGap();
+    }
     void sectionGap() { y += SectionGapLines * metrics.L; }
 
     std::vector<ReportLine> lines;
@@ -81,8 +88,7 @@ std::vector<ReportLine> LayoutReport(SetsBuffer& buffer, const BufferLayout& lay
 {
     ReportWriter report(ReportMetricsFor(verticalDpi));
     report.heading(StatusHeading);
-    report.line(StatusLine(status));
-    report.sectionGap();
+    report.lineThenGap(StatusLine(status));
 
     report.heading(StepsHeading);
     for (int i = 0; i < layout.StepCount; ++i) {
