@@ -7,6 +7,7 @@
 #include "comm/localclock.h"
 #include "comm/serialport.h"
 #include "model/setsbuffer.h"
+#include "print/qtprintbackend.h"
 
 #include <exception>
 
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
     SerialModemLinePort port;
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
-    Services services{gui, port, clock, documents};
+    QtPrintBackend printer;
+    Services services{gui, port, clock, printer, documents};
     try {
         const auto mainScreen = CreateWindows(TheWindows, Sets, services);
         mainScreen->show();

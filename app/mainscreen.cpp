@@ -19,6 +19,8 @@
 #include "model/config1.h"
 #include "model/eraseverif.h"
 #include "model/listlines.h"
+#include "print/printbackend.h"
+#include "print/report.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -98,13 +100,6 @@ void TMainScreen::connectCommands()
     connectPrintAndHelp();
 }
 
-// A command whose window is not part of the program yet stays disabled.
-static void NotYetBuilt(std::initializer_list<QAction*> actions)
-{
-    for (QAction* action : actions)
-        action->setEnabled(false);
-}
-
 void TMainScreen::connectEditors()
 {
     // Only the user's own choices run a handler: filling the controls from the buffer emits
@@ -158,7 +153,7 @@ void TMainScreen::connectClockCommands()
 
 void TMainScreen::connectPrintAndHelp()
 {
-    NotYetBuilt({form.Print1});
+    connect(form.Print1, &QAction::triggered, this, guarded(&TMainScreen::Print1Click));
     connect(form.Contents1, &QAction::triggered, this, guarded(&TMainScreen::Contents1Click));
     connect(form.Service1, &QAction::triggered, this, guarded(&TMainScreen::Service1Click));
     connect(form.About1, &QAction::triggered, this, guarded(&TMainScreen::About1Click));
@@ -446,4 +441,22 @@ void TMainScreen::Send1Click()
     // shows nothing, and the window shows nothing of the stamp.
     TransferClockFrame(buffer, portName, services.port,
                        [this] { services.gui.execModal(*windows.SerialErrorBox); });
+}
+
+// Printing.
+
+void TMainScreen::Print1Click()
+{
+    const std::unique_ptr<PrintJob> job = services.printer.choosePrinter(this);
+    if (!job)
+        return;
+    // The report shows the status as the controls show it, and changes no control.
+    StatusControls status;
+    status.DSTBox = form.DSTBox->itemIndex();
+    status.RelayBox = form.RelayBox->itemIndex();
+    status.ELBox = form.ELBox->itemIndex();
+    status.PulseBox = form.PulseBox->currentIndex();
+    const std::vector<ReportLine> report =
+        LayoutReport(buffer, state.layout, status, job->verticalDpi());
+    DrawReport(*job, form.SetsBox->font(), report);
 }

@@ -43,6 +43,7 @@ private:
     void connectFileCommands();
     void connectClockCommands();
     void connectPrintAndHelp();
+    void Print1Click();
     void Exit1Click();
     void Contents1Click();
 

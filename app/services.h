@@ -4,13 +4,14 @@ class DialogGui;
 class DocumentOpener;
 class LocalClock;
 class ModemLinePort;
+class PrintBackend;
 
 // What the windows need of the world outside the program. The program passes the real ones;
 // tests pass doubles they can answer and inspect.
 struct Services {
     DialogGui& gui;
-    ModemLinePort& port; // the clock's serial port and its millisecond tick
-    LocalClock& clock;   // the computer's date and time, stamped into the frame
-    // The viewer that shows the user guide.
-    DocumentOpener& documents;
+    ModemLinePort& port;       // the clock's serial port and its millisecond tick
+    LocalClock& clock;         // the computer's date and time, stamped into the frame
+    PrintBackend& printer;     // the print dialog and the page the report is drawn on
+    DocumentOpener& documents; // the viewer that shows the user guide
 };

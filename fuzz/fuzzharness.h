@@ -7,6 +7,7 @@
 #include "comm/localclock.h"
 #include "comm/settingsblock.h"
 #include "model/mainview.h"
+#include "print/report.h"
 #include "tests/simulatedclock.h"
 
 #include <cstddef>
@@ -48,8 +49,28 @@ public:
     LocalDateTime Now() override { return time; }
 };
 
-// What the program does with an image once it is in: shows it in the main window and stamps
-// the clock frame (the transfer itself is fuzzed on its own, by fuzz_clocklink).
+// Prints the image's report at a few printer resolutions, with the status the main window
+// shows for it. An image that has been shown is printed without a further write.
+inline void PrintReport(SetsBuffer& buffer, const BufferLayout& layout)
+{
+    const SetsBuffer shown = buffer;
+    const std::size_t mostLines =
+        static_cast<std::size_t>(3 + 1 + layout.StepCount + layout.AnnualCount);
+    for (int dpi : {600, 203, -300}) {
+        const std::vector<ReportLine> report =
+            LayoutReport(buffer, layout, LoadStatusControls(buffer), dpi);
+        if (report.size() < 4 || report.size() > mostLines)
+            std::abort();
+        for (std::size_t i = 1; i < report.size(); ++i)
+            if (report[i].y <= report[i - 1].y)
+                std::abort(); // every line below the one before
+    }
+    if (!(buffer == shown))
+        std::abort();
+}
+
+// What the program does with an image once it is in: shows it in the main window, prints it
+// and stamps the clock frame (the transfer itself is fuzzed on its own, by fuzz_clocklink).
 inline void ShowAndStamp(SetsBuffer& buffer, LocalClock& clock)
 {
     EditState state;
@@ -61,6 +82,7 @@ inline void ShowAndStamp(SetsBuffer& buffer, LocalClock& clock)
     ReloadAll(buffer, state);
     if (!(buffer == shown))
         std::abort(); // showing twice writes nothing more
+    PrintReport(buffer, state.layout);
     PrepareClockFrame(buffer, clock);
     unsigned sum = buffer[ChecksumByte];
     for (int b = ChecksumFirstByte; b <= ChecksumLastByte; ++b)

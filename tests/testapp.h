@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "fakedialoggui.h"
 #include "fakedocumentopener.h"
+#include "fakeprintbackend.h"
 #include "fixedlocalclock.h"
 #include "simulatedclock.h"
 
@@ -26,8 +27,9 @@ struct TestApp {
     FakeDialogGui gui;
     SimulatedClock port;
     FixedLocalClock clock;
+    FakePrintBackend printer;
     FakeDocumentOpener documents;
-    Services services{gui, port, clock, documents};
+    Services services{gui, port, clock, printer, documents};
     std::unique_ptr<TMainScreen> mainScreen;
 
     TestApp()

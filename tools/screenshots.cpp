@@ -7,6 +7,7 @@
 #include "app/windows.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
+#include "print/qtprintbackend.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -41,7 +42,8 @@ int main(int argc, char* argv[])
     SerialModemLinePort port;
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
-    Services services{gui, port, clock, documents};
+    QtPrintBackend printer;
+    Services services{gui, port, clock, printer, documents};
     SetsBuffer buffer;
     Windows windows;
     const auto mainScreen = CreateWindows(windows, buffer, services);
