@@ -63,15 +63,12 @@ void QtPrintJob::throwIfPrinterFailed(const char* what) const
         throw std::runtime_error(std::string("The printer could not ") + what + ".");
 }
 
-QtPrintBackend::QtPrintBackend()
-    : printer(QPrinter::HighResolution)
-{
-}
-
 std::unique_ptr<PrintJob> QtPrintBackend::choosePrinter(QWidget* parent)
 {
-    QPrintDialog dialog(&printer, parent);
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
-    return std::make_unique<QtPrintJob>(printer);
+    return std::make_unique<QtPrintJob>(*printer);
 }

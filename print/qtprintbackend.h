@@ -25,13 +25,13 @@ private:
 };
 
 // The application's one printer, chosen with the desktop's print dialog. It keeps the choice
-// from one print to the next.
+// from one print to the next. It is made on the first print, not at start-up: making a QPrinter
+// loads the desktop's printing system and asks it for its printers, which would slow every
+// start of the program for a command most runs never use.
 class QtPrintBackend : public PrintBackend {
 public:
-    QtPrintBackend();
-
     std::unique_ptr<PrintJob> choosePrinter(QWidget* parent) override;
 
 private:
-    QPrinter printer;
+    std::unique_ptr<QPrinter> printer;
 };
