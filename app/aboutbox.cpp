@@ -9,13 +9,12 @@
 
 namespace {
 
-// A label at its place, never narrower than its text in the face the desktop gives.
+// A label at its place; the window widens it to its text when shown.
 QLabel* PlacedLabel(const QString& text, const char* name, QWidget* parent, QRect place)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(place);
-    label->resize(label->size().expandedTo(label->sizeHint()));
     return label;
 }
 
@@ -50,9 +49,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     QFont versionFont = Version->font();
     versionFont.setPointSize(12);
     Version->setFont(versionFont);
-    Version->resize(Version->size().expandedTo(Version->sizeHint()));
-    VersionDate = PlacedLabel(QStringLiteral("(8 Dec 2026)"), "VersionDate", Panel1,
-                              {Version->geometry().right() + 12, 93, 100, 16});
+    VersionDate =
+        PlacedLabel(QStringLiteral("(8 Dec 2026)"), "VersionDate", Panel1, {140, 93, 100, 16});
 
     OKButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

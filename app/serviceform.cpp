@@ -53,7 +53,6 @@ TServiceForm::TServiceForm(QWidget* parent)
         // the program's start-up more than the rest of this window.
         label->setIndent(line.heading ? 0 : 12);
         label->setGeometry(10, y, 225, LineHeight - 2);
-        label->resize(label->size().expandedTo(label->sizeHint()));
         y += LineHeight;
     }
 

@@ -1,20 +1,41 @@
 #include "app/windowstyle.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QScreen>
 
 namespace {
 
-class ScreenCentring : public QObject {
+// Widens every label and check box of a window to its text, where the face the desktop gives
+// runs wider than the place the window keeps for it. Done when the window is shown rather than
+// when it is made: measuring text loads the window's fonts, and the program makes all of its
+// windows at start-up though most runs never show them.
+void FitTexts(QWidget& window)
+{
+    auto fit = [](QWidget* text) { text->resize(text->size().expandedTo(text->sizeHint())); };
+    for (QLabel* label : window.findChildren<QLabel*>())
+        fit(label);
+    for (QCheckBox* check : window.findChildren<QCheckBox*>())
+        fit(check);
+}
+
+class ShowingOnScreen : public QObject {
 public:
-    using QObject::QObject;
+    ShowingOnScreen(QObject* parent, bool fitTexts)
+        : QObject(parent)
+        , fitTexts(fitTexts)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
             auto* window = static_cast<QWidget*>(watched);
+            if (fitTexts)
+                FitTexts(*window);
             if (const QScreen* screen = window->screen()) {
                 QRect frame = window->frameGeometry();
                 frame.moveCenter(screen->availableGeometry().center());
@@ -23,6 +44,9 @@ protected:
         }
         return false;
     }
+
+private:
+    bool fitTexts;
 };
 
 } // namespace
@@ -51,10 +75,10 @@ void ApplyDialogStyle(QDialog& window, QSize clientSize)
     window.setFont(WindowFont());
     window.setFixedSize(clientSize);
     window.setModal(true);
-    KeepCentredOnScreen(window);
+    window.installEventFilter(new ShowingOnScreen(&window, true));
 }
 
 void KeepCentredOnScreen(QWidget& window)
 {
-    window.installEventFilter(new ScreenCentring(&window));
+    window.installEventFilter(new ShowingOnScreen(&window, false));
 }

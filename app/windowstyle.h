@@ -11,7 +11,8 @@ QFont WindowFont();
 QFont HeadingFont(int pointSize); // bold italic, for area titles and error texts
 
 // A modal window of the program: fixed client size, single border with the close box only, the
-// window font, centred on the screen whenever it is shown.
+// window font, centred on the screen whenever it is shown. Its labels and check boxes are widened
+// to their texts when it is shown, so a wider face than expected never cuts a text.
 void ApplyDialogStyle(QDialog& window, QSize clientSize);
 
 // Centres a top-level window on its screen each time it is shown.

@@ -18,7 +18,6 @@ TFileErrorBox::TFileErrorBox(QWidget* parent)
     Label1->setFont(HeadingFont(12));
     // 123 by 20 pixels, wider where the face the desktop gives runs wider: never cut the text.
     Label1->setGeometry(32, 16, 123, 20);
-    Label1->resize(Label1->size().expandedTo(Label1->sizeHint()));
 
     BitBtn1 = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

@@ -20,12 +20,10 @@ TEraseVerif::TEraseVerif(QWidget* parent)
 
     StepsCheck = new QCheckBox(QStringLiteral("Steps"), this);
     StepsCheck->setObjectName(QStringLiteral("StepsCheck"));
-    StepsCheck->move(32, 40);
-    StepsCheck->adjustSize();
+    StepsCheck->setGeometry(32, 40, 70, 20);
     AnnualCheck = new QCheckBox(QStringLiteral("Annuals"), this);
     AnnualCheck->setObjectName(QStringLiteral("AnnualCheck"));
-    AnnualCheck->move(32, 64);
-    AnnualCheck->adjustSize();
+    AnnualCheck->setGeometry(32, 64, 70, 20);
 
     auto* erase = new QPushButton(QStringLiteral("Erase"), this);
     erase->setObjectName(QStringLiteral("EraseBtn"));
