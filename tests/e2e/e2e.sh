@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End to end in a real window: starts the program on an X server of its own (Xvfb, the xcb
-# platform) in an empty working directory, opens every window from the menu and the two image
-# buttons with the keyboard and the mouse as a person would, closes each, and exits by
-# "&File" > "&Exit". Usage: e2e.sh PROGRAM
+# platform) in an empty working directory and works it with the keyboard and the mouse as a
+# person would: opens every window from the menu and the two image buttons and closes it, saves,
+# loads and imports files through the file dialogs, asks for the help, and exits by
+# "&File" > "&Exit". Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
+# default the one beside the program).
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -105,6 +107,7 @@ open_and_close() {
 
 open_and_close '^About Halvex$' alt+h a
 open_and_close '^Service$' alt+h s
+open_and_close '^Print$' alt+f p
 open_and_close '^COM Settings$' alt+s
 open_and_close '^Serial Transfer Error !$' alt+c s
 open_and_close '^Erase \?$' click 372 52
@@ -143,6 +146,19 @@ xdotool search --onlyvisible --name '^File Error$' >/dev/null 2>&1 &&
 echo "loaded shop.40t and imported OLD.QDV"
 # A File Error window would still be up and hold the keyboard: About only opens when none is.
 open_and_close '^About Halvex$' alt+h a
+
+# Help hands the user guide to the desktop's viewer (here the stand-in xdg-open above): the
+# working directory has none, so it is the copy beside the program, or the installed one.
+expected_help=${E2E_EXPECT_HELP:-$(dirname "$program")/halvexhelp.pdf}
+focus_main
+xdotool key --clearmodifiers alt+h h
+for _ in $(seq 200); do
+    [ -s "$work/opened" ] && break
+    sleep 0.05
+done
+[ -s "$work/opened" ] || fail "Help asked no viewer to open the user guide"
+grep -q "$expected_help" "$work/opened" || fail "Help opened $(cat "$work/opened"), not $expected_help"
+echo "help opened: $(cat "$work/opened")"
 
 focus_main
 xdotool key --clearmodifiers alt+f e
