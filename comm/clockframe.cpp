@@ -43,7 +43,9 @@ std::string PrepareClockFrame(SetsBuffer& buffer, LocalClock& clock)
     buffer[SecondByte] = BinaryToBcd(now.second);
     buffer[MinuteByte] = BinaryToBcd(now.minute);
     buffer[HourByte] = HourOnTheDial(now.hour);
-    buffer[WeekdayByte] = static_cast<Byte>(now.dayOfWeek + 1);
+    // Sunday is day 1. The sum runs in unsigned arithmetic, so no reading can overflow it, and
+    // its low eight bits are the same as for the plain sum.
+    buffer[WeekdayByte] = static_cast<Byte>(static_cast<unsigned>(now.dayOfWeek) + 1u);
     buffer[DayByte] = BinaryToBcd(now.day);
     buffer[MonthByte] = BinaryToBcd(now.month);
     buffer[YearByte] = YearInCentury(now.year);

@@ -56,6 +56,10 @@ void TestClockFrame::stampsDateAndTime_data()
                               << QByteArray("\x00\x00\x01\x03\x29\x02\x00", 7);
     QTest::newRow("11:30 Am") << At(2099, 7, 4, 4, 11, 30, 0)
                               << QByteArray("\x00\x30\x11\x05\x04\x07\x99", 7);
+    // Found by fuzzing: the day of the week overflowed when one more was added to it.
+    constexpr int Most = std::numeric_limits<int>::max();
+    QTest::newRow("every field at its highest") << At(Most, Most, Most, Most, Most, Most, Most)
+                                                << QByteArray("\x95\x95\x87\x00\x95\x95\x47", 7);
 }
 
 void TestClockFrame::stampsDateAndTime()
