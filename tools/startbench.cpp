@@ -1,5 +1,5 @@
-// Measures how long a program takes from its start until its first window is on the X display
-// and painted, and its peak memory (VmHWM) by then. Usage:
+// Measures how long a program takes from its start until its first window is mapped on the X
+// display, and until it is painted there, and its peak memory (VmHWM) by then. Usage:
 //     halvex_startbench RUNS PROGRAM [PROGRAM...]
 // Each program runs RUNS times in a fresh temporary working directory; the medians are printed,
 // and with two programs the ratio of the first to the second.
@@ -24,7 +24,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int MapTimeoutMs = 20000;
 
 struct Sample {
-    double startMs;
+    double mappedMs;
+    double paintedMs;
     long peakKiB;
 };
 
@@ -101,8 +102,9 @@ std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
     }
     const auto deadline = start + std::chrono::milliseconds(MapTimeoutMs);
     const auto window = WaitForMap(connection, deadline);
+    const auto mappedAt = Clock::now();
     const bool mapped = window && WaitForPaint(connection, *window, deadline);
-    const auto shown = Clock::now();
+    const auto paintedAt = Clock::now();
     const long peak = PeakKiB(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -110,7 +112,10 @@ std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
     rmdir(folder);
     if (!mapped)
         return std::nullopt;
-    return Sample{std::chrono::duration<double, std::milli>(shown - start).count(), peak};
+    const auto ms = [start](Clock::time_point t) {
+        return std::chrono::duration<double, std::milli>(t - start).count();
+    };
+    return Sample{ms(mappedAt), ms(paintedAt), peak};
 }
 
 template <typename T> T Median(std::vector<T> values)
@@ -148,7 +153,8 @@ int main(int argc, char* argv[])
         }
     }
     // The programs take turns, so a change in the machine's load weighs on each alike.
-    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<double>> mappedTimes(programs.size());
+    std::vector<std::vector<double>> paintedTimes(programs.size());
     std::vector<std::vector<long>> peaks(programs.size());
     for (int run = 0; run < runs; ++run) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
@@ -157,21 +163,28 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "%s: no window within %d ms\n", programs[p], MapTimeoutMs);
                 return 1;
             }
-            times[p].push_back(sample->startMs);
+            mappedTimes[p].push_back(sample->mappedMs);
+            paintedTimes[p].push_back(sample->paintedMs);
             peaks[p].push_back(sample->peakKiB);
         }
     }
-    std::vector<std::pair<double, long>> medians;
+    struct Medians {
+        double mapped, painted;
+        long peak;
+    };
+    std::vector<Medians> medians;
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        medians.emplace_back(Median(times[p]), Median(peaks[p]));
-        std::printf("%-40s start-up %7.1f ms   peak memory %7ld KiB   (median of %d)\n",
-                    argv[p + 2], medians.back().first, medians.back().second, runs);
+        medians.push_back({Median(mappedTimes[p]), Median(paintedTimes[p]), Median(peaks[p])});
+        std::printf("%-32s mapped %6.1f ms   painted %6.1f ms   peak memory %7ld KiB"
+                    "   (medians of %d)\n",
+                    argv[p + 2], medians.back().mapped, medians.back().painted, medians.back().peak,
+                    runs);
         std::free(programs[p]);
     }
     if (medians.size() == 2)
-        std::printf("ratio first/second: start-up %.2f, peak memory %.2f\n",
-                    medians[0].first / medians[1].first,
-                    double(medians[0].second) / double(medians[1].second));
+        std::printf("ratio first/second: mapped %.2f, painted %.2f, peak memory %.2f\n",
+                    medians[0].mapped / medians[1].mapped, medians[0].painted / medians[1].painted,
+                    double(medians[0].peak) / double(medians[1].peak));
     xcb_disconnect(connection);
     return 0;
 }
