@@ -1,6 +1,6 @@
 #include "app/halvexapplication.h"
 
-#include "app/dialoggui.h"
+#include "ui/dialoggui.h"
 
 #include <exception>
 

@@ -1,13 +1,13 @@
-#include "app/dialoggui.h"
 #include "app/halvexapplication.h"
-#include "app/helpdocument.h"
-#include "app/mainscreen.h"
-#include "app/services.h"
-#include "app/windows.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
 #include "model/setsbuffer.h"
-#include "print/qtprintbackend.h"
+#include "ui/dialoggui.h"
+#include "ui/helpdocument.h"
+#include "ui/mainwindow.h"
+#include "ui/qtprintbackend.h"
+#include "ui/services.h"
+#include "ui/windows.h"
 
 #include <exception>
 

@@ -39,7 +39,7 @@ Byte Checksum(const SetsBuffer& buffer)
 
 std::string PrepareClockFrame(SetsBuffer& buffer, LocalClock& clock)
 {
-    const LocalDateTime now = clock.Now();
+    const LocalDateTime now = clock.now();
     buffer[SecondByte] = BinaryToBcd(now.second);
     buffer[MinuteByte] = BinaryToBcd(now.minute);
     buffer[HourByte] = HourOnTheDial(now.hour);

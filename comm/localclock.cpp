@@ -3,7 +3,7 @@
 #include <ctime>
 #include <stdexcept>
 
-LocalDateTime SystemLocalClock::Now()
+LocalDateTime SystemLocalClock::now()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -15,11 +15,11 @@ struct LocalDateTime {
 class LocalClock {
 public:
     virtual ~LocalClock() = default;
-    virtual LocalDateTime Now() = 0;
+    virtual LocalDateTime now() = 0;
 };
 
 // The system's clock in the local time zone.
 class SystemLocalClock final : public LocalClock {
 public:
-    LocalDateTime Now() override;
+    LocalDateTime now() override;
 };

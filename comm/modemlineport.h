@@ -12,20 +12,20 @@ public:
 
     // Opens the port ("COM1".."COM8") for this program alone. False when it does not exist,
     // cannot be opened, or another program holds it.
-    [[nodiscard]] virtual bool Open(const std::string& name) = 0;
+    [[nodiscard]] virtual bool open(const std::string& name) = 0;
 
     // The line changes report whether the port took them. The transfer does not look: a line
     // that did not change shows as a clock that does not answer, which the time-out reports.
-    virtual bool SetRts() = 0;
-    virtual bool ClearRts() = 0;
-    virtual bool SetDtr() = 0;
-    virtual bool ClearDtr() = 0;
+    virtual bool setRts() = 0;
+    virtual bool clearRts() = 0;
+    virtual bool setDtr() = 0;
+    virtual bool clearDtr() = 0;
 
     // The CTS level. When the status cannot be read, the last level read stands.
-    virtual bool CtsIsOn() = 0;
+    virtual bool ctsIsOn() = 0;
 
-    virtual bool Close() = 0;
+    virtual bool close() = 0;
 
     // Milliseconds since an arbitrary origin; wraps from 2^32 - 1 to 0.
-    virtual std::uint32_t TickMs() = 0;
+    virtual std::uint32_t tickMs() = 0;
 };

@@ -44,10 +44,10 @@ SerialModemLinePort::SerialModemLinePort(Tick tick)
 SerialModemLinePort::~SerialModemLinePort()
 {
     if (fd >= 0)
-        Close();
+        close();
 }
 
-bool SerialModemLinePort::Open(const std::string& name)
+bool SerialModemLinePort::open(const std::string& name)
 {
     if (fd >= 0)
         return false;
@@ -74,27 +74,27 @@ bool SerialModemLinePort::changeLine(unsigned long request, int line)
     return fd >= 0 && ::ioctl(fd, request, &line) == 0;
 }
 
-bool SerialModemLinePort::SetRts()
+bool SerialModemLinePort::setRts()
 {
     return changeLine(TIOCMBIS, TIOCM_RTS);
 }
 
-bool SerialModemLinePort::ClearRts()
+bool SerialModemLinePort::clearRts()
 {
     return changeLine(TIOCMBIC, TIOCM_RTS);
 }
 
-bool SerialModemLinePort::SetDtr()
+bool SerialModemLinePort::setDtr()
 {
     return changeLine(TIOCMBIS, TIOCM_DTR);
 }
 
-bool SerialModemLinePort::ClearDtr()
+bool SerialModemLinePort::clearDtr()
 {
     return changeLine(TIOCMBIC, TIOCM_DTR);
 }
 
-bool SerialModemLinePort::CtsIsOn()
+bool SerialModemLinePort::ctsIsOn()
 {
     int status = 0;
     if (fd >= 0 && ::ioctl(fd, TIOCMGET, &status) == 0)
@@ -102,7 +102,7 @@ bool SerialModemLinePort::CtsIsOn()
     return lastCts;
 }
 
-bool SerialModemLinePort::Close()
+bool SerialModemLinePort::close()
 {
     if (fd < 0)
         return false;
@@ -112,7 +112,7 @@ bool SerialModemLinePort::Close()
     return ::close(closing) == 0;
 }
 
-std::uint32_t SerialModemLinePort::TickMs()
+std::uint32_t SerialModemLinePort::tickMs()
 {
     return tick();
 }

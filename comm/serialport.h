@@ -27,14 +27,14 @@ public:
     SerialModemLinePort(const SerialModemLinePort&) = delete;
     SerialModemLinePort& operator=(const SerialModemLinePort&) = delete;
 
-    bool Open(const std::string& name) override;
-    bool SetRts() override;
-    bool ClearRts() override;
-    bool SetDtr() override;
-    bool ClearDtr() override;
-    bool CtsIsOn() override;
-    bool Close() override;
-    std::uint32_t TickMs() override;
+    bool open(const std::string& name) override;
+    bool setRts() override;
+    bool clearRts() override;
+    bool setDtr() override;
+    bool clearDtr() override;
+    bool ctsIsOn() override;
+    bool close() override;
+    std::uint32_t tickMs() override;
 
 private:
     bool changeLine(unsigned long request, int line);

@@ -11,10 +11,10 @@ namespace {
 bool WaitForCts(ModemLinePort& port, bool wanted, std::uint32_t start)
 {
     for (;;) {
-        const std::uint32_t elapsed = port.TickMs() - start;
+        const std::uint32_t elapsed = port.tickMs() - start;
         if (elapsed > HandshakeTimeout)
             return false;
-        if (port.CtsIsOn() == wanted)
+        if (port.ctsIsOn() == wanted)
             return true;
     }
 }
@@ -23,25 +23,25 @@ bool WaitForCts(ModemLinePort& port, bool wanted, std::uint32_t start)
 // fall. RTS is left alone: it changes only while DTR is off, so the clock reads a steady bit.
 bool Handshake(ModemLinePort& port)
 {
-    port.SetDtr();
-    if (!WaitForCts(port, true, port.TickMs()))
+    port.setDtr();
+    if (!WaitForCts(port, true, port.tickMs()))
         return false;
-    port.ClearDtr();
-    return WaitForCts(port, false, port.TickMs());
+    port.clearDtr();
+    return WaitForCts(port, false, port.tickMs());
 }
 
 bool SendFrame(const SetsBuffer& buffer, ModemLinePort& port)
 {
-    port.ClearRts();
+    port.clearRts();
     if (!Handshake(port)) // the opening handshake carries no data
         return false;
     for (int index = ClockFrameSize - 1; index >= 0; --index) {
         const Byte byte = buffer[index];
         for (unsigned mask = 0x80; mask != 0; mask >>= 1) {
             if (byte & mask)
-                port.SetRts();
+                port.setRts();
             else
-                port.ClearRts();
+                port.clearRts();
             if (!Handshake(port))
                 return false;
         }
@@ -59,9 +59,9 @@ public:
     }
     ~OpenPort()
     {
-        port.SetRts();
-        port.ClearDtr();
-        port.Close();
+        port.setRts();
+        port.clearDtr();
+        port.close();
     }
     OpenPort(const OpenPort&) = delete;
     OpenPort& operator=(const OpenPort&) = delete;
@@ -75,7 +75,7 @@ private:
 TransferResult TransferClockFrame(const SetsBuffer& buffer, const std::string& portName,
                                   ModemLinePort& port, const std::function<void()>& showFailure)
 {
-    if (!port.Open(portName)) {
+    if (!port.open(portName)) {
         showFailure();
         return TransferResult::PortUnavailable;
     }

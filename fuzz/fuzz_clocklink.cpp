@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   [](std::uint8_t b) { return b == 0xFF; });
     if ((outcome == TransferResult::Sent) == late || failures != (late ? 1 : 0))
         std::abort(); // exactly the answers later than the limit fail the transfer
-    if (port.open || (!late && port.rtsChangesWhileStrobed != 0))
+    if (port.isOpen || (!late && port.rtsChangesWhileStrobed != 0))
         std::abort(); // released in the end; the bit held steady while strobed
     return 0;
 }

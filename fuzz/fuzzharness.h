@@ -46,7 +46,7 @@ private:
 class StillClock : public LocalClock {
 public:
     LocalDateTime time{2026, 12, 2, 8, 0, 15, 42};
-    LocalDateTime Now() override { return time; }
+    LocalDateTime now() override { return time; }
 };
 
 // Prints the image's report at a few printer resolutions, with the status the main window
@@ -55,7 +55,7 @@ inline void PrintReport(SetsBuffer& buffer, const BufferLayout& layout)
 {
     const SetsBuffer shown = buffer;
     const std::size_t mostLines =
-        static_cast<std::size_t>(3 + 1 + layout.StepCount + layout.AnnualCount);
+        static_cast<std::size_t>(3 + 1 + layout.stepCount + layout.annualCount);
     for (int dpi : {600, 203, -300}) {
         const std::vector<ReportLine> report =
             LayoutReport(buffer, layout, LoadStatusControls(buffer), dpi);
@@ -75,8 +75,8 @@ inline void ShowAndStamp(SetsBuffer& buffer, LocalClock& clock)
 {
     EditState state;
     const MainView view = ReloadAll(buffer, state);
-    if (view.stepLines.size() != static_cast<std::size_t>(state.layout.StepCount) ||
-        view.annualLines.size() != static_cast<std::size_t>(state.layout.AnnualCount))
+    if (view.stepLines.size() != static_cast<std::size_t>(state.layout.stepCount) ||
+        view.annualLines.size() != static_cast<std::size_t>(state.layout.annualCount))
         std::abort();
     const SetsBuffer shown = buffer;
     ReloadAll(buffer, state);

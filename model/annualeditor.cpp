@@ -11,7 +11,7 @@ AnnualControls LoadAnnualControls(const SetsBuffer& buffer, const BufferLayout& 
 {
     const AnnualRecord record = ReadAnnual(buffer, layout, annual);
     AnnualControls shown;
-    shown.AnnualBox = annual;
+    shown.annual = annual;
     for (int f = 0; f < AnnualFieldCount; ++f) {
         const auto field = static_cast<AnnualField>(f);
         shown.dates[static_cast<std::size_t>(f)] =
@@ -27,11 +27,11 @@ StatusControls LoadStatusControls(const SetsBuffer& buffer)
     const int dst = static_cast<signed char>(buffer[DstByte]);
 
     StatusControls shown;
-    shown.DSTBox = dst < 0 ? NoItem : (dst == 0 ? 0 : 1);
+    shown.dst = dst < 0 ? NoItem : (dst == 0 ? 0 : 1);
     static_assert(DstItemCount == 2);
-    shown.RelayBox = (buffer[FlagsByte] & RelayBit) ? 1 : 0;
-    shown.ELBox = (buffer[FlagsByte] & ElLampBit) ? 1 : 0;
-    shown.PulseBox = ItemFor(BcdToBinary(buffer[PulseByte]), PulseItemCount);
+    shown.relay = (buffer[FlagsByte] & RelayBit) ? 1 : 0;
+    shown.elLamp = (buffer[FlagsByte] & ElLampBit) ? 1 : 0;
+    shown.pulse = ItemFor(BcdToBinary(buffer[PulseByte]), PulseItemCount);
     return shown;
 }
 

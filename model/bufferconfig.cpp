@@ -14,9 +14,9 @@ void Zero(SetsBuffer& buffer, int from, int count)
 void EraseTables(SetsBuffer& buffer, const BufferLayout& layout, EraseChoice choice)
 {
     if (choice.steps)
-        Zero(buffer, layout.StepTableOffset, StepRecordSize * layout.StepCount);
+        Zero(buffer, layout.stepTableOffset, StepRecordSize * layout.stepCount);
     if (choice.annuals)
-        Zero(buffer, layout.AnnualTableOffset, AnnualRecordSize * layout.AnnualCount);
+        Zero(buffer, layout.annualTableOffset, AnnualRecordSize * layout.annualCount);
 }
 
 void SetLayoutItem(SetsBuffer& buffer, int item)

@@ -25,7 +25,7 @@ ItemList Concat(ItemList head, const ItemList& tail)
 
 } // namespace
 
-ItemList DaysBoxItems()
+ItemList DayCodeItems()
 {
     ItemList items;
     for (const DayCode& code : DayCodeTable)
@@ -33,11 +33,11 @@ ItemList DaysBoxItems()
     return items;
 }
 
-ItemList HoursBoxItems()
+ItemList HourItems()
 {
     return Concat({"CLR"}, Numbers(1, 12, "%d"));
 }
-ItemList MinutesBoxItems()
+ItemList MinuteItems()
 {
     return Numbers(0, 59, "%02d");
 }

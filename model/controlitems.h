@@ -10,11 +10,11 @@ using ItemList = std::vector<std::string>;
 // No item chosen: what a control shows for a value beyond its list.
 constexpr int NoItem = -1;
 
-ItemList DaysBoxItems();    // the ten day codes
-ItemList HoursBoxItems();   // "CLR", "1".."12"
-ItemList MinutesBoxItems(); // "00".."59"
-ItemList AmPmItems();       // "Am", "Pm"
-ItemList OnOffItems();      // "On", "Off": the step's relay lists On first
+ItemList DayCodeItems(); // the ten day codes
+ItemList HourItems();    // "CLR", "1".."12"
+ItemList MinuteItems();  // "00".."59"
+ItemList AmPmItems();    // "Am", "Pm"
+ItemList OnOffItems();   // "On", "Off": the step's relay lists On first
 
 ItemList StartMonthItems(); // "CLR", "1".."12"
 ItemList DayItems();        // "0".."31", " " (start and end day)

@@ -48,7 +48,7 @@ std::string FormatAnnualLine(const SetsBuffer& buffer, const BufferLayout& layou
 std::vector<std::string> StepListLines(SetsBuffer& buffer, const BufferLayout& layout)
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < layout.StepCount; ++i)
+    for (int i = 0; i < layout.stepCount; ++i)
         lines.push_back(FormatStepLine(buffer, i));
     return lines;
 }
@@ -56,7 +56,7 @@ std::vector<std::string> StepListLines(SetsBuffer& buffer, const BufferLayout& l
 std::vector<std::string> AnnualListLines(const SetsBuffer& buffer, const BufferLayout& layout)
 {
     std::vector<std::string> lines;
-    for (int j = 0; j < layout.AnnualCount; ++j)
+    for (int j = 0; j < layout.annualCount; ++j)
         lines.push_back(FormatAnnualLine(buffer, layout, j));
     return lines;
 }

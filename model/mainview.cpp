@@ -8,13 +8,13 @@ MainView ReloadAll(SetsBuffer& buffer, EditState& state)
     state.layout = LayoutOf(buffer);
     view.layout = state.layout;
     view.stepLines = StepListLines(buffer, state.layout);
-    state.CurrentStep = 0;
-    view.step = LoadStepControls(buffer, state.CurrentStep);
+    state.currentStep = 0;
+    view.step = LoadStepControls(buffer, state.currentStep);
     view.annualLines = AnnualListLines(buffer, state.layout);
-    state.CurrentAnnual = 0;
-    view.annual = LoadAnnualControls(buffer, state.layout, state.CurrentAnnual);
+    state.currentAnnual = 0;
+    view.annual = LoadAnnualControls(buffer, state.layout, state.currentAnnual);
     view.status = LoadStatusControls(buffer);
-    view.stepNumbers = RecordNumbers(state.layout.StepCount);
-    view.annualNumbers = RecordNumbers(state.layout.AnnualCount);
+    view.stepNumbers = RecordNumbers(state.layout.stepCount);
+    view.annualNumbers = RecordNumbers(state.layout.annualCount);
     return view;
 }

@@ -43,10 +43,10 @@ struct SetsBuffer {
 };
 
 struct BufferLayout {
-    int StepCount = 16;
-    int AnnualCount = 10;
-    int StepTableOffset = ::StepTableOffset;
-    int AnnualTableOffset = ::StepTableOffset + StepRecordSize * 16;
+    int stepCount = 16;
+    int annualCount = 10;
+    int stepTableOffset = StepTableOffset;
+    int annualTableOffset = StepTableOffset + StepRecordSize * 16;
 
     friend bool operator==(const BufferLayout&, const BufferLayout&) = default;
 };
@@ -117,7 +117,7 @@ struct AnnualRecord {
 
 inline int AnnualOffset(const BufferLayout& layout, int annual)
 {
-    return layout.AnnualTableOffset + AnnualRecordSize * annual;
+    return layout.annualTableOffset + AnnualRecordSize * annual;
 }
 AnnualRecord ReadAnnual(const SetsBuffer& buffer, const BufferLayout& layout, int annual);
 
@@ -146,6 +146,6 @@ std::optional<int> DayCodeIndex(Byte mask);
 // choosing a step never moves the annual and the other way round.
 struct EditState {
     BufferLayout layout = SixteenStepLayout;
-    int CurrentStep = 0;
-    int CurrentAnnual = 0;
+    int currentStep = 0;
+    int currentAnnual = 0;
 };

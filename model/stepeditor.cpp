@@ -14,13 +14,13 @@ StepControls LoadStepControls(SetsBuffer& buffer, int step)
 
     const StepRecord record = ReadStep(buffer, step);
     StepControls shown;
-    shown.StepBox = step;
-    shown.ONOFFBox = record.relayOn() ? 0 : 1;
+    shown.step = step;
+    shown.relay = record.relayOn() ? 0 : 1;
     // A mask that is no day code shows as "Wdy" without being corrected here.
-    shown.DaysBox = DayCodeIndex(record.dayMask()).value_or(0);
-    shown.AMPMBox = record.pm() ? 1 : 0;
-    shown.HoursBox = ItemFor(record.hour(), HourItemCount);
-    shown.MinutesBox = ItemFor(record.minutes(), MinuteItemCount);
+    shown.days = DayCodeIndex(record.dayMask()).value_or(0);
+    shown.amPm = record.pm() ? 1 : 0;
+    shown.hour = ItemFor(record.hour(), HourItemCount);
+    shown.minute = ItemFor(record.minutes(), MinuteItemCount);
     return shown;
 }
 

@@ -4,12 +4,12 @@
 
 // What the step editor's controls show for one step, as item indices (NoItem for none).
 struct StepControls {
-    int StepBox = 0;
-    int ONOFFBox = 0; // 0 = On, 1 = Off
-    int DaysBox = 0;
-    int AMPMBox = 0; // 0 = Am, 1 = Pm
-    int HoursBox = 0;
-    int MinutesBox = 0;
+    int step = 0;
+    int relay = 0; // 0 = On, 1 = Off
+    int days = 0;
+    int amPm = 0; // 0 = Am, 1 = Pm
+    int hour = 0;
+    int minute = 0;
 
     friend bool operator==(const StepControls&, const StepControls&) = default;
 };

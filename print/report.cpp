@@ -25,12 +25,12 @@ public:
     void heading(const char* text)
     {
         lines.push_back({HeadingX, y, HeadingPointSize, text});
-        y += metrics.A;
+        y += metrics.headingAdvance;
     }
     void line(std::string text)
     {
         lines.push_back({LineX, y, LinePointSize, std::move(text)});
-        y += metrics.L;
+        y += metrics.lineStep;
     }
     // The status line takes the section gap as its only advance; a step line, and the step
     // section after its last line, each take theirs.
@@ -39,7 +39,7 @@ public:
         lines.push_back({LineX, y, LinePointSize, std::move(text)});
         sectionGap();
     }
-    void sectionGap() { y += SectionGapLines * metrics.L; }
+    void sectionGap() { y += SectionGapLines * metrics.lineStep; }
 
     std::vector<ReportLine> lines;
 
@@ -65,21 +65,21 @@ std::int64_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
 ReportMetrics ReportMetricsFor(int verticalDpi)
 {
     ReportMetrics m;
-    m.H = static_cast<int>(std::llabs(MulDiv(LinePointSize, verticalDpi, PointsPerInch)));
-    m.L = (6 * m.H - 1) / 5;
-    m.A = (8 * m.L) / 5;
+    m.typeHeight = static_cast<int>(std::llabs(MulDiv(LinePointSize, verticalDpi, PointsPerInch)));
+    m.lineStep = (6 * m.typeHeight - 1) / 5;
+    m.headingAdvance = (8 * m.lineStep) / 5;
     return m;
 }
 
 std::string StatusLine(const StatusControls& status)
 {
     // No selection counts as a selection other than the first item.
-    const char* dst = status.DSTBox == 0 ? "No " : "Yes";
-    const char* relay = status.RelayBox == 0 ? "Off" : "On ";
-    const char* elLamp = status.ELBox == 0 ? "Off" : "On ";
+    const char* dst = status.dst == 0 ? "No " : "Yes";
+    const char* relay = status.relay == 0 ? "Off" : "On ";
+    const char* elLamp = status.elLamp == 0 ? "Off" : "On ";
     char text[96];
     std::snprintf(text, sizeof text, "DST = %s,     Relay = %s,     EL Lamp = %s,     Pulse = %d",
-                  dst, relay, elLamp, status.PulseBox);
+                  dst, relay, elLamp, status.pulse);
     return text;
 }
 
@@ -91,7 +91,7 @@ std::vector<ReportLine> LayoutReport(SetsBuffer& buffer, const BufferLayout& lay
     report.lineThenGap(StatusLine(status));
 
     report.heading(StepsHeading);
-    for (int i = 0; i < layout.StepCount; ++i) {
+    for (int i = 0; i < layout.stepCount; ++i) {
         // Formatting normalises the day byte first, also of a step that is then left out.
         std::string text = FormatStepLine(buffer, i);
         if (!ReadStep(buffer, i).cleared())
@@ -100,7 +100,7 @@ std::vector<ReportLine> LayoutReport(SetsBuffer& buffer, const BufferLayout& lay
     report.sectionGap();
 
     report.heading(AnnualsHeading);
-    for (int j = 0; j < layout.AnnualCount; ++j) {
+    for (int j = 0; j < layout.annualCount; ++j) {
         if (!ReadAnnual(buffer, layout, j).cleared())
             report.line(FormatAnnualLine(buffer, layout, j));
     }

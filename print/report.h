@@ -16,9 +16,9 @@ std::int64_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c);
 
 // The report's vertical steps in printer dots, from the printer's vertical resolution alone.
 struct ReportMetrics {
-    int H = 0; // the height of 12-point type
-    int L = 0; // the line step: (6H - 1) div 5
-    int A = 0; // the heading advance: (8L) div 5
+    int typeHeight = 0;     // the height of 12-point type
+    int lineStep = 0;       // (6 * typeHeight - 1) div 5
+    int headingAdvance = 0; // (8 * lineStep) div 5
 
     friend bool operator==(const ReportMetrics&, const ReportMetrics&) = default;
 };

@@ -11,18 +11,18 @@ namespace {
 // measure is the transfer's own work for each handshake.
 class InstantClock final : public ModemLinePort {
 public:
-    bool Open(const std::string&) override { return true; }
-    bool SetRts() override { return true; }
-    bool ClearRts() override { return true; }
-    bool SetDtr() override { return dtr = true; }
-    bool ClearDtr() override
+    bool open(const std::string&) override { return true; }
+    bool setRts() override { return true; }
+    bool clearRts() override { return true; }
+    bool setDtr() override { return dtr = true; }
+    bool clearDtr() override
     {
         dtr = false;
         return true;
     }
-    bool CtsIsOn() override { return dtr; }
-    bool Close() override { return true; }
-    std::uint32_t TickMs() override { return tick; }
+    bool ctsIsOn() override { return dtr; }
+    bool close() override { return true; }
+    std::uint32_t tickMs() override { return tick; }
 
 private:
     bool dtr = false;

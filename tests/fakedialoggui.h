@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialoggui.h"
+#include "ui/dialoggui.h"
 
 #include <QDialog>
 #include <QStringList>

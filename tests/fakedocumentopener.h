@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/helpdocument.h"
+#include "ui/helpdocument.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/printbackend.h"
+#include "ui/printbackend.h"
 
 #include <QFontInfo>
 #include <QList>

@@ -5,7 +5,7 @@
 // A computer clock that always reads the same time, and counts how often it was read.
 class FixedLocalClock : public LocalClock {
 public:
-    LocalDateTime Now() override
+    LocalDateTime now() override
     {
         ++reads;
         return time;

@@ -34,7 +34,7 @@ public:
 
     // What happened.
     std::string openedName;
-    bool open = false;
+    bool isOpen = false;
     bool rts = false;
     bool dtr = false;
     bool cts = false;
@@ -65,23 +65,23 @@ public:
         return bytes;
     }
 
-    bool Open(const std::string& name) override
+    bool open(const std::string& name) override
     {
         ops.push_back(Op::Open);
         openedName = name;
-        if (portMissing || open)
+        if (portMissing || isOpen)
             return false;
-        open = true;
+        isOpen = true;
         return true;
     }
-    bool SetRts() override { return setRts(Op::SetRts, true); }
-    bool ClearRts() override { return setRts(Op::ClearRts, false); }
-    bool SetDtr() override { return setDtr(Op::SetDtr, true); }
-    bool ClearDtr() override { return setDtr(Op::ClearDtr, false); }
+    bool setRts() override { return setRts(Op::SetRts, true); }
+    bool clearRts() override { return setRts(Op::ClearRts, false); }
+    bool setDtr() override { return setDtr(Op::SetDtr, true); }
+    bool clearDtr() override { return setDtr(Op::ClearDtr, false); }
 
-    bool CtsIsOn() override
+    bool ctsIsOn() override
     {
-        if (!open)
+        if (!isOpen)
             ++lineCallsWhileClosed;
         if (++pollsThisWait > PollLimit)
             throw std::runtime_error("the transfer kept polling long after any limit");
@@ -94,18 +94,18 @@ public:
         return lastRead; // a failed read leaves the last level read, as the real port does
     }
 
-    bool Close() override
+    bool close() override
     {
         ops.push_back(Op::Close);
-        if (!open) {
+        if (!isOpen) {
             ++lineCallsWhileClosed;
             return false;
         }
-        open = false;
+        isOpen = false;
         return true;
     }
 
-    std::uint32_t TickMs() override { return tick; }
+    std::uint32_t tickMs() override { return tick; }
 
 private:
     // Far beyond the 2001 polls a wait can take; a transfer that goes on polling is caught.
@@ -114,18 +114,18 @@ private:
     bool setRts(Op op, bool level)
     {
         ops.push_back(op);
-        if (!open)
+        if (!isOpen)
             ++lineCallsWhileClosed;
         if (dtr && level != rts)
             ++rtsChangesWhileStrobed;
         rts = level;
-        return open;
+        return isOpen;
     }
 
     bool setDtr(Op op, bool level)
     {
         ops.push_back(op);
-        if (!open)
+        if (!isOpen)
             ++lineCallsWhileClosed;
         if (level != dtr) {
             if (level)
@@ -135,7 +135,7 @@ private:
             lastEdgeTick = tick;
             pollsThisWait = 0;
         }
-        return open;
+        return isOpen;
     }
 
     void advanceCts()

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/mainscreen.h"
-#include "app/radiogroup.h"
-#include "app/services.h"
-#include "app/windows.h"
 #include "fakedialoggui.h"
 #include "fakedocumentopener.h"
 #include "fakeprintbackend.h"
 #include "fixedlocalclock.h"
 #include "simulatedclock.h"
+#include "ui/mainwindow.h"
+#include "ui/radiogroup.h"
+#include "ui/services.h"
+#include "ui/windows.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -30,7 +30,7 @@ struct TestApp {
     FakePrintBackend printer;
     FakeDocumentOpener documents;
     Services services{gui, port, clock, printer, documents};
-    std::unique_ptr<TMainScreen> mainScreen;
+    std::unique_ptr<MainWindow> mainWindow;
 
     TestApp()
     {
@@ -40,23 +40,23 @@ struct TestApp {
 
     // Creates the windows as the program does at start-up. Shown, the main window is also made
     // the active one, so the keyboard reaches it (also on a display with no window manager).
-    TMainScreen& start(bool show = true)
+    MainWindow& start(bool show = true)
     {
-        mainScreen = CreateWindows(windows, buffer, services);
+        mainWindow = CreateWindows(windows, buffer, services);
         if (!show)
-            return *mainScreen;
-        mainScreen->show();
-        if (!QTest::qWaitForWindowExposed(mainScreen.get()))
+            return *mainWindow;
+        mainWindow->show();
+        if (!QTest::qWaitForWindowExposed(mainWindow.get()))
             qFatal("the main window was never shown");
-        mainScreen->activateWindow();
-        if (!QTest::qWaitForWindowActive(mainScreen.get()))
+        mainWindow->activateWindow();
+        if (!QTest::qWaitForWindowActive(mainWindow.get()))
             qFatal("the main window never became active");
-        return *mainScreen;
+        return *mainWindow;
     }
 
     template <typename T> T* find(const char* name) const
     {
-        T* child = mainScreen->findChild<T*>(QLatin1String(name));
+        T* child = mainWindow->findChild<T*>(QLatin1String(name));
         if (!child)
             qFatal("no control %s", name);
         return child;

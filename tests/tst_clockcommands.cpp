@@ -1,10 +1,10 @@
-#include "app/mainscreen.h"
-#include "app/radiogroup.h"
-#include "app/services.h"
-#include "app/windows.h"
-#include "comm/serialerrorbox.h"
-#include "comm/settingform.h"
 #include "testapp.h"
+#include "ui/mainwindow.h"
+#include "ui/portdialog.h"
+#include "ui/radiogroup.h"
+#include "ui/services.h"
+#include "ui/transfererrordialog.h"
+#include "ui/windows.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,13 +23,13 @@ struct App : TestApp {
 
     void trigger(const char* command)
     {
-        auto* action = mainScreen->findChild<QAction*>(QLatin1String(command));
+        auto* action = mainWindow->findChild<QAction*>(QLatin1String(command));
         QVERIFY2(action && action->isEnabled(), command);
         action->trigger();
     }
     RadioGroup* comPorts()
     {
-        return windows.SettingForm->findChild<RadioGroup*>(QStringLiteral("ComPort1"));
+        return windows.portDialog->findChild<RadioGroup*>(QStringLiteral("portGroup"));
     }
 };
 
@@ -106,8 +106,8 @@ void TestClockCommands::cleanup()
 void TestClockCommands::clockCommandsAreEnabled()
 {
     App app;
-    for (const char* name : {"Send1", "Settings1"}) {
-        auto* action = app.mainScreen->findChild<QAction*>(QLatin1String(name));
+    for (const char* name : {"sendAction", "settingsAction"}) {
+        auto* action = app.mainWindow->findChild<QAction*>(QLatin1String(name));
         QVERIFY2(action && action->isEnabled(), name);
     }
 }
@@ -115,7 +115,7 @@ void TestClockCommands::clockCommandsAreEnabled()
 void TestClockCommands::settingsWindow()
 {
     App app;
-    TSettingForm& window = *app.windows.SettingForm;
+    PortDialog& window = *app.windows.portDialog;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("COM Settings"));
@@ -135,7 +135,7 @@ void TestClockCommands::settingsWindow()
         }
     }
     QVERIFY(!ports->button(8));
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("OK1"));
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(window.rect().contains(ports->geometry()));
@@ -182,15 +182,15 @@ void TestClockCommands::pickedPortIsInForceHoweverTheWindowCloses()
         Pick(app.comPorts(), 4);
         byteWhileOpen = app.buffer[200];
         if (byOk)
-            ClickOk(window, "OK1");
+            ClickOk(window, "okButton");
     });
-    app.trigger("Settings1");
-    QCOMPARE(app.gui.shownWindows, QStringList{"SettingForm"});
+    app.trigger("settingsAction");
+    QCOMPARE(app.gui.shownWindows, QStringList{"portDialog"});
     QCOMPARE(byteWhileOpen, 4);
     QCOMPARE(int(app.buffer[200]), 4);
     QCOMPARE(ReadFile(), QByteArray("\x04\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10));
 
-    app.trigger("Send1");
+    app.trigger("sendAction");
     QCOMPARE(app.port.openedName, std::string("COM5"));
 }
 
@@ -210,7 +210,7 @@ void TestClockCommands::closingWithoutAPickSavesTheBlockAsItIs()
     if (!file.isEmpty())
         WriteFile(file);
     App app;
-    app.trigger("Settings1");
+    app.trigger("settingsAction");
     QCOMPARE(ReadFile(), saved);
 }
 
@@ -218,10 +218,10 @@ void TestClockCommands::windowKeepsItsPickBetweenOpenings()
 {
     App app;
     app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 6); });
-    app.trigger("Settings1");
+    app.trigger("settingsAction");
     int shownAgain = -1;
     app.gui.answerNext([&](QDialog&) { shownAgain = app.comPorts()->itemIndex(); });
-    app.trigger("Settings1");
+    app.trigger("settingsAction");
     QCOMPARE(shownAgain, 6);
     QCOMPARE(int(ReadFile()[0]), 6);
 }
@@ -231,11 +231,11 @@ void TestClockCommands::unwritableSettingsFileIsNotReported()
     QVERIFY(QDir().mkdir(QStringLiteral("halvex.dat"))); // a name no file can take
     App app;
     app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 2); });
-    app.trigger("Settings1");
-    QCOMPARE(app.gui.shownWindows, QStringList{"SettingForm"});
+    app.trigger("settingsAction");
+    QCOMPARE(app.gui.shownWindows, QStringList{"portDialog"});
     QVERIFY(app.gui.exceptions.isEmpty());
     QCOMPARE(int(app.buffer[200]), 2); // the pick stays in force for the run
-    app.trigger("Send1");
+    app.trigger("sendAction");
     QCOMPARE(app.port.openedName, std::string("COM3"));
 }
 
@@ -246,7 +246,7 @@ void TestClockCommands::sendStampsTheFrameAndSendsIt()
     app.buffer[15] = 0x30;
     app.buffer[16] = 0xBE;
     app.buffer[121] = 0x55;
-    app.trigger("Send1");
+    app.trigger("sendAction");
 
     const QByteArray stamp(reinterpret_cast<const char*>(app.buffer.data()) + 1, 13);
     QCOMPARE(stamp.mid(2, 7), QByteArray("\x42\x15\x12\x03\x08\x12\x26", 7));
@@ -264,7 +264,7 @@ void TestClockCommands::sendStampsTheFrameAndSendsIt()
     QCOMPARE(int(received.size()), 123);
     for (int k = 0; k < 123; ++k)
         QCOMPARE(int(received[static_cast<std::size_t>(k)]), int(app.buffer[122 - k]));
-    QVERIFY(!app.port.open && app.port.rts && !app.port.dtr);
+    QVERIFY(!app.port.isOpen && app.port.rts && !app.port.dtr);
 }
 
 void TestClockCommands::failedSendShowsTheErrorWindow_data()
@@ -283,16 +283,16 @@ void TestClockCommands::failedSendShowsTheErrorWindow()
     bool openWhileShown = false;
     bool dtrWhileShown = false;
     app.gui.answerNext([&](QDialog& window) {
-        openWhileShown = app.port.open;
+        openWhileShown = app.port.isOpen;
         dtrWhileShown = app.port.dtr;
-        ClickOk(window, "OKBtn");
+        ClickOk(window, "okButton");
     });
-    app.trigger("Send1");
-    QCOMPARE(app.gui.shownWindows, QStringList{"SerialErrorBox"});
-    QCOMPARE(app.windows.SerialErrorBox->result(), int(QDialog::Accepted));
+    app.trigger("sendAction");
+    QCOMPARE(app.gui.shownWindows, QStringList{"transferErrorDialog"});
+    QCOMPARE(app.windows.transferErrorDialog->result(), int(QDialog::Accepted));
     QCOMPARE(openWhileShown, !portMissing);
     QCOMPARE(dtrWhileShown, !portMissing); // still strobing when the clock failed to answer
-    QVERIFY(!app.port.open);
+    QVERIFY(!app.port.isOpen);
     QCOMPARE(app.port.rts, !portMissing);
     QVERIFY(!app.port.dtr);
     // The stamp stays whatever became of the transfer.
@@ -303,7 +303,7 @@ void TestClockCommands::failedSendShowsTheErrorWindow()
 void TestClockCommands::serialErrorWindow()
 {
     App app;
-    TSerialErrorBox& window = *app.windows.SerialErrorBox;
+    TransferErrorDialog& window = *app.windows.transferErrorDialog;
     QCOMPARE(window.windowTitle(), QStringLiteral("Serial Transfer Error !"));
     QCOMPARE(window.size(), QSize(206, 120));
     QLabel* message = nullptr;
@@ -318,7 +318,7 @@ void TestClockCommands::serialErrorWindow()
     QVERIFY(message->fontMetrics().horizontalAdvance(message->text()) <= message->width());
 
     int result = -1;
-    app.gui.answerNext([&](QDialog& shown) { ClickOk(shown, "OKBtn"); });
+    app.gui.answerNext([&](QDialog& shown) { ClickOk(shown, "okButton"); });
     result = app.gui.execModal(window);
     QCOMPARE(result, int(QDialog::Accepted));
     QVERIFY(!window.isVisible());

@@ -189,7 +189,7 @@ void TestClockFrame::systemClockReadsLocalTime()
     };
     const std::time_t before = std::time(nullptr);
     SystemLocalClock clock;
-    const LocalDateTime read = clock.Now();
+    const LocalDateTime read = clock.now();
     const std::time_t after = std::time(nullptr);
     bool found = false;
     for (std::time_t t = before; t <= after; ++t)

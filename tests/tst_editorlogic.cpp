@@ -138,7 +138,7 @@ void TestEditorLogic::annualFields()
     QFETCH(int, item);
     QFETCH(int, stored);
     for (const BufferLayout& layout : {SixteenStepLayout, ThirtyStepLayout}) {
-        const int annual = layout.AnnualCount - 1;
+        const int annual = layout.annualCount - 1;
         SetsBuffer buffer;
         buffer.bytes.fill(0x55);
         SetAnnualField(buffer, layout, annual, AnnualField(field), item);

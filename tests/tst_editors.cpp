@@ -54,18 +54,18 @@ void TestEditors::stepFieldChanges_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("line");
     QTest::newRow("Mon turns the relay Off")
-        << Pm730WdyOn << "DaysBox"
+        << Pm730WdyOn << "dayCombo"
         << "Mon" << QByteArray("\x87\x30\x02", 3) << "Step # 03  Mon  07:30 Pm  Off";
     QTest::newRow("hour 10 keeps Pm")
-        << Pm730WdyOn << "HoursBox"
+        << Pm730WdyOn << "hourCombo"
         << "10" << QByteArray("\x90\x30\xBE", 3) << "Step # 03  Wdy  10:30 Pm  On ";
     QTest::newRow("CLR on a Pm step keeps the day byte")
-        << Pm730WdyOn << "HoursBox"
+        << Pm730WdyOn << "hourCombo"
         << "CLR" << QByteArray("\x80\x30\xBE", 3) << "Step # 03  --> C l e a r <--";
     QTest::newRow("CLR on an Am step sets weekdays, relay Off")
-        << QByteArray("\x05\x17\xC0", 3) << "HoursBox"
+        << QByteArray("\x05\x17\xC0", 3) << "hourCombo"
         << "CLR" << QByteArray("\x00\x17\x3E", 3) << "Step # 03  --> C l e a r <--";
-    QTest::newRow("minute 45") << Pm730WdyOn << "MinutesBox"
+    QTest::newRow("minute 45") << Pm730WdyOn << "minuteCombo"
                                << "45" << QByteArray("\x87\x45\xBE", 3)
                                << "Step # 03  Wdy  07:45 Pm  On ";
 }
@@ -77,18 +77,18 @@ void TestEditors::stepFieldChanges()
     QFETCH(QString, item);
     WriteStep(app->buffer, 3, {Byte(before[0]), Byte(before[1]), Byte(before[2])});
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 3);
+    ClickLine(app->find<QListWidget>("stepList"), 3);
     ChooseWithMouse(app->find<QComboBox>(qPrintable(control)), item);
 
     QTEST(app->step(3), "after");
-    QTEST(app->lines("SetsBox").at(3), "line");
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 3);
-    QCOMPARE(app->find<QComboBox>("StepBox")->currentIndex(), 3);
+    QTEST(app->lines("stepList").at(3), "line");
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 3);
+    QCOMPARE(app->find<QComboBox>("stepNumberCombo")->currentIndex(), 3);
     // The controls show the step as it now stands in the buffer.
     const StepRecord r = ReadStep(app->buffer, 3);
-    QCOMPARE(app->find<RadioGroup>("ONOFFBox")->itemIndex(), r.relayOn() ? 0 : 1);
-    QCOMPARE(app->find<QComboBox>("HoursBox")->currentIndex(), r.hour());
-    QCOMPARE(app->find<QComboBox>("DaysBox")->currentIndex(), *DayCodeIndex(r.dayMask()));
+    QCOMPARE(app->find<RadioGroup>("relayGroup")->itemIndex(), r.relayOn() ? 0 : 1);
+    QCOMPARE(app->find<QComboBox>("hourCombo")->currentIndex(), r.hour());
+    QCOMPARE(app->find<QComboBox>("dayCombo")->currentIndex(), *DayCodeIndex(r.dayMask()));
 }
 
 void TestEditors::radioChangesOnTheStep_data()
@@ -97,14 +97,14 @@ void TestEditors::radioChangesOnTheStep_data()
     QTest::addColumn<QString>("group");
     QTest::addColumn<int>("button");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("Off") << Pm730WdyOn << "ONOFFBox" << 1 << QByteArray("\x87\x30\x3E", 3);
-    QTest::newRow("On again") << QByteArray("\x87\x30\x3E", 3) << "ONOFFBox" << 0 << Pm730WdyOn;
-    QTest::newRow("Pm") << QByteArray("\x12\x00\x01", 3) << "AMPMBox" << 1
+    QTest::newRow("Off") << Pm730WdyOn << "relayGroup" << 1 << QByteArray("\x87\x30\x3E", 3);
+    QTest::newRow("On again") << QByteArray("\x87\x30\x3E", 3) << "relayGroup" << 0 << Pm730WdyOn;
+    QTest::newRow("Pm") << QByteArray("\x12\x00\x01", 3) << "amPmGroup" << 1
                         << QByteArray("\x92\x00\x01", 3);
-    QTest::newRow("Am") << QByteArray("\x92\x00\x01", 3) << "AMPMBox" << 0
+    QTest::newRow("Am") << QByteArray("\x92\x00\x01", 3) << "amPmGroup" << 0
                         << QByteArray("\x12\x00\x01", 3);
     QTest::newRow("Pm on the chosen value writes it again")
-        << Pm730WdyOn << "AMPMBox" << 1 << Pm730WdyOn;
+        << Pm730WdyOn << "amPmGroup" << 1 << Pm730WdyOn;
 }
 
 void TestEditors::radioChangesOnTheStep()
@@ -114,11 +114,11 @@ void TestEditors::radioChangesOnTheStep()
     QFETCH(int, button);
     WriteStep(app->buffer, 3, {Byte(before[0]), Byte(before[1]), Byte(before[2])});
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 3);
+    ClickLine(app->find<QListWidget>("stepList"), 3);
     ClickRadio(app->find<RadioGroup>(qPrintable(group)), button);
     QTEST(app->step(3), "after");
     QCOMPARE(app->find<RadioGroup>(qPrintable(group))->itemIndex(), button);
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 3);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 3);
 }
 
 void TestEditors::choosingAClearedAmStepSetsWeekdays()
@@ -127,104 +127,104 @@ void TestEditors::choosingAClearedAmStepSetsWeekdays()
     WriteStep(app->buffer, 7, {0x80, 0x12, 0x01});
     app->start();
     QCOMPARE(app->step(6), QByteArray("\x00\x12\x01", 3)); // listed, not yet chosen
-    ChooseWithMouse(app->find<QComboBox>("StepBox"), "06");
+    ChooseWithMouse(app->find<QComboBox>("stepNumberCombo"), "06");
     QCOMPARE(app->step(6), QByteArray("\x00\x12\x3E", 3));
-    QCOMPARE(app->find<QComboBox>("DaysBox")->currentText(), QStringLiteral("Wdy"));
-    ClickLine(app->find<QListWidget>("SetsBox"), 7);
+    QCOMPARE(app->find<QComboBox>("dayCombo")->currentText(), QStringLiteral("Wdy"));
+    ClickLine(app->find<QListWidget>("stepList"), 7);
     QCOMPARE(app->step(7), QByteArray("\x80\x12\x01", 3)); // cleared Pm: left alone
 }
 
 void TestEditors::stepListsStayInStep()
 {
     app->start();
-    auto* sets = app->find<QListWidget>("SetsBox");
-    auto* numbers = app->find<QComboBox>("StepBox");
+    auto* sets = app->find<QListWidget>("stepList");
+    auto* numbers = app->find<QComboBox>("stepNumberCombo");
     ChooseWithMouse(numbers, "12");
     QCOMPARE(sets->currentRow(), 12);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 12);
+    QCOMPARE(app->mainWindow->editState().currentStep, 12);
     ClickLine(sets, 2);
     QCOMPARE(numbers->currentIndex(), 2);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 2);
+    QCOMPARE(app->mainWindow->editState().currentStep, 2);
     sets->setFocus();
     QTest::keyClick(sets, Qt::Key_Down); // the keyboard moves the step too
     QCOMPARE(numbers->currentIndex(), 3);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 3);
+    QCOMPARE(app->mainWindow->editState().currentStep, 3);
 }
 
 void TestEditors::stepAndAnnualAreIndependent()
 {
     app->start();
-    ChooseWithMouse(app->find<QComboBox>("StepBox"), "05");
-    ChooseWithMouse(app->find<QComboBox>("AnnualBox"), "02");
-    QCOMPARE(app->find<QListWidget>("AnnualListBox")->currentRow(), 2);
-    ChooseWithMouse(app->find<QComboBox>("HoursBox"), "9");
+    ChooseWithMouse(app->find<QComboBox>("stepNumberCombo"), "05");
+    ChooseWithMouse(app->find<QComboBox>("annualNumberCombo"), "02");
+    QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 2);
+    ChooseWithMouse(app->find<QComboBox>("hourCombo"), "9");
     QCOMPARE(int(app->buffer[StepOffset(5)]), 0x09);
-    QCOMPARE(app->mainScreen->editState().CurrentAnnual, 2);
-    ClickLine(app->find<QListWidget>("AnnualListBox"), 4);
-    QCOMPARE(app->find<QComboBox>("AnnualBox")->currentIndex(), 4);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 5);
+    QCOMPARE(app->mainWindow->editState().currentAnnual, 2);
+    ClickLine(app->find<QListWidget>("annualList"), 4);
+    QCOMPARE(app->find<QComboBox>("annualNumberCombo")->currentIndex(), 4);
+    QCOMPARE(app->mainWindow->editState().currentStep, 5);
 }
 
 void TestEditors::personEditsStepThreeWithMouseAndKeyboard()
 {
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 3);
+    ClickLine(app->find<QListWidget>("stepList"), 3);
     // A cleared Am step shows "Wdy" again after every change until it has an hour, so the
     // hour comes first.
-    auto* hours = app->find<QComboBox>("HoursBox");
+    auto* hours = app->find<QComboBox>("hourCombo");
     hours->setFocus();
     QTest::keyClick(hours, Qt::Key_7); // a closed list jumps to the item typed
-    ChooseWithMouse(app->find<QComboBox>("DaysBox"), "Mon");
-    auto* minutes = app->find<QComboBox>("MinutesBox");
+    ChooseWithMouse(app->find<QComboBox>("dayCombo"), "Mon");
+    auto* minutes = app->find<QComboBox>("minuteCombo");
     hours->setFocus();
     QTest::keyClick(hours, Qt::Key_Tab); // on to the minutes
     QTRY_VERIFY(minutes->hasFocus());
     QTest::keyClicks(minutes, "30");
-    ClickRadio(app->find<RadioGroup>("AMPMBox"), 1);
-    ClickRadio(app->find<RadioGroup>("ONOFFBox"), 0);
-    QCOMPARE(app->lines("SetsBox").at(3), QStringLiteral("Step # 03  Mon  07:30 Pm  On "));
+    ClickRadio(app->find<RadioGroup>("amPmGroup"), 1);
+    ClickRadio(app->find<RadioGroup>("relayGroup"), 0);
+    QCOMPARE(app->lines("stepList").at(3), QStringLiteral("Step # 03  Mon  07:30 Pm  On "));
     QCOMPARE(app->step(3), QByteArray("\x87\x30\x82", 3));
 }
 
 void TestEditors::dayChosenOnAClearedAmStepFallsBackToWeekdays()
 {
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 3);
-    ChooseWithMouse(app->find<QComboBox>("DaysBox"), "Mon");
+    ClickLine(app->find<QListWidget>("stepList"), 3);
+    ChooseWithMouse(app->find<QComboBox>("dayCombo"), "Mon");
     QCOMPARE(app->step(3), QByteArray("\x00\x00\x3E", 3));
-    QCOMPARE(app->find<QComboBox>("DaysBox")->currentText(), QStringLiteral("Wdy"));
+    QCOMPARE(app->find<QComboBox>("dayCombo")->currentText(), QStringLiteral("Wdy"));
 }
 
 void TestEditors::annualChangeRebuildsItsLine()
 {
     app->start();
-    ClickLine(app->find<QListWidget>("AnnualListBox"), 2);
-    ChooseWithMouse(app->find<QComboBox>("StartMonth"), "3");
+    ClickLine(app->find<QListWidget>("annualList"), 2);
+    ChooseWithMouse(app->find<QComboBox>("startMonthCombo"), "3");
     QCOMPARE(int(app->buffer[AnnualOffset(SixteenStepLayout, 2)]), 0x03);
-    QCOMPARE(app->lines("AnnualListBox").at(2),
+    QCOMPARE(app->lines("annualList").at(2),
              QStringLiteral("Annual 02  Start: 03/00/00  End: 00/00/00"));
-    QCOMPARE(app->find<QListWidget>("AnnualListBox")->currentRow(), 2);
-    ChooseWithMouse(app->find<QComboBox>("EndMonth"), "0"); // "0" ends nothing: still set
-    QVERIFY(!app->lines("AnnualListBox").at(2).contains("C l e a r"));
+    QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 2);
+    ChooseWithMouse(app->find<QComboBox>("endMonthCombo"), "0"); // "0" ends nothing: still set
+    QVERIFY(!app->lines("annualList").at(2).contains("C l e a r"));
 }
 
 void TestEditors::blankItemsStoreAndComeBack()
 {
     app->start();
-    ChooseWithMouse(app->find<QComboBox>("StartMonth"), "12");
-    ChooseWithMouse(app->find<QComboBox>("StartDay"), " ");
-    ChooseWithMouse(app->find<QComboBox>("StartYear"), " ");
-    ChooseWithMouse(app->find<QComboBox>("EndDay"), " ");
+    ChooseWithMouse(app->find<QComboBox>("startMonthCombo"), "12");
+    ChooseWithMouse(app->find<QComboBox>("startDayCombo"), " ");
+    ChooseWithMouse(app->find<QComboBox>("startYearCombo"), " ");
+    ChooseWithMouse(app->find<QComboBox>("endDayCombo"), " ");
     const int at = AnnualOffset(SixteenStepLayout, 0);
     QCOMPARE(int(app->buffer[at + StartDayField]), 0x32);
     QCOMPARE(int(app->buffer[at + StartYearField]), 0xA0);
     QCOMPARE(int(app->buffer[at + EndDayField]), 0x32);
-    QCOMPARE(app->lines("AnnualListBox").at(0),
+    QCOMPARE(app->lines("annualList").at(0),
              QStringLiteral("Annual 00  Start: 12/32/100  End: 00/32/00"));
-    app->mainScreen->ReloadAll();
-    QCOMPARE(app->find<QComboBox>("StartDay")->currentIndex(), 32);
-    QCOMPARE(app->find<QComboBox>("StartYear")->currentIndex(), 100);
-    QCOMPARE(app->find<QComboBox>("EndDay")->currentIndex(), 32);
+    app->mainWindow->reloadAll();
+    QCOMPARE(app->find<QComboBox>("startDayCombo")->currentIndex(), 32);
+    QCOMPARE(app->find<QComboBox>("startYearCombo")->currentIndex(), 100);
+    QCOMPARE(app->find<QComboBox>("endDayCombo")->currentIndex(), 32);
 }
 
 void TestEditors::clearingTheStartMonthKeepsTheOtherBytes()
@@ -234,10 +234,10 @@ void TestEditors::clearingTheStartMonthKeepsTheOtherBytes()
     for (int k = 0; k < 6; ++k)
         app->buffer[at + k] = record[k];
     app->start();
-    ClickLine(app->find<QListWidget>("AnnualListBox"), 1);
-    QCOMPARE(app->find<QComboBox>("EndYear")->currentIndex(), -1); // 100: beyond the list
-    ChooseWithMouse(app->find<QComboBox>("StartMonth"), "CLR");
-    QCOMPARE(app->lines("AnnualListBox").at(1), QStringLiteral("Annual 01  --> C l e a r <--"));
+    ClickLine(app->find<QListWidget>("annualList"), 1);
+    QCOMPARE(app->find<QComboBox>("endYearCombo")->currentIndex(), -1); // 100: beyond the list
+    ChooseWithMouse(app->find<QComboBox>("startMonthCombo"), "CLR");
+    QCOMPARE(app->lines("annualList").at(1), QStringLiteral("Annual 01  --> C l e a r <--"));
     QCOMPARE(int(app->buffer[at]), 0);
     for (int k = 1; k < 6; ++k)
         QCOMPARE(app->buffer[at + k], record[k]);
@@ -247,37 +247,37 @@ void TestEditors::statusRadiosWriteTheirBitsOnly()
 {
     app->buffer[FlagsByte] = 0x01;
     app->start();
-    ClickRadio(app->find<RadioGroup>("RelayBox"), 1);
+    ClickRadio(app->find<RadioGroup>("statusRelayGroup"), 1);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x81);
-    ClickRadio(app->find<RadioGroup>("ELBox"), 1);
+    ClickRadio(app->find<RadioGroup>("elLampGroup"), 1);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
-    ClickRadio(app->find<RadioGroup>("RelayBox"), 0);
+    ClickRadio(app->find<RadioGroup>("statusRelayGroup"), 0);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x05);
-    QCOMPARE(app->lines("SetsBox").size(), 30); // the layout bit stayed
+    QCOMPARE(app->lines("stepList").size(), 30); // the layout bit stayed
 }
 
 void TestEditors::loadedDstStaysUntilTheUserClicks()
 {
     app->buffer[DstByte] = 1;
     app->start();
-    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 1);
-    app->mainScreen->ReloadAll();
-    ClickLine(app->find<QListWidget>("SetsBox"), 2);
+    QCOMPARE(app->find<RadioGroup>("dstGroup")->itemIndex(), 1);
+    app->mainWindow->reloadAll();
+    ClickLine(app->find<QListWidget>("stepList"), 2);
     QCOMPARE(int(app->buffer[DstByte]), 1);
-    ClickRadio(app->find<RadioGroup>("DSTBox"), 1);
+    ClickRadio(app->find<RadioGroup>("dstGroup"), 1);
     QCOMPARE(int(app->buffer[DstByte]), 3);
-    ClickRadio(app->find<RadioGroup>("DSTBox"), 0);
+    ClickRadio(app->find<RadioGroup>("dstGroup"), 0);
     QCOMPARE(int(app->buffer[DstByte]), 0);
 }
 
 void TestEditors::pulse()
 {
     app->start();
-    ChooseWithMouse(app->find<QComboBox>("PulseBox"), "25");
+    ChooseWithMouse(app->find<QComboBox>("pulseCombo"), "25");
     QCOMPARE(int(app->buffer[PulseByte]), 0x25);
-    app->mainScreen->ReloadAll();
-    QCOMPARE(app->find<QComboBox>("PulseBox")->currentText(), QStringLiteral("25"));
-    ChooseWithMouse(app->find<QComboBox>("PulseBox"), "OFF");
+    app->mainWindow->reloadAll();
+    QCOMPARE(app->find<QComboBox>("pulseCombo")->currentText(), QStringLiteral("25"));
+    ChooseWithMouse(app->find<QComboBox>("pulseCombo"), "OFF");
     QCOMPARE(int(app->buffer[PulseByte]), 0x00);
 }
 
@@ -288,11 +288,11 @@ void TestEditors::eraseSteps()
     const SetsBuffer before = app->buffer;
     app->start();
     app->gui.answerNext([](QDialog& window) {
-        QTest::mouseClick(window.findChild<QCheckBox*>("StepsCheck"), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QPushButton*>("EraseBtn"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QCheckBox*>("stepsCheck"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("eraseButton"), Qt::LeftButton);
     });
-    QTest::mouseClick(app->find<QToolButton>("Image2"), Qt::LeftButton);
-    QCOMPARE(app->gui.shownWindows, QStringList{"EraseVerif"});
+    QTest::mouseClick(app->find<QToolButton>("eraseButton"), Qt::LeftButton);
+    QCOMPARE(app->gui.shownWindows, QStringList{"eraseDialog"});
 
     QCOMPARE(int(app->buffer[16]), 0x3E);
     for (int i = 0; i < 16; ++i) {
@@ -305,7 +305,7 @@ void TestEditors::eraseSteps()
         QCOMPARE(app->buffer[b], before[b]);
     for (int b = 0; b < 14; ++b)
         QCOMPARE(app->buffer[b], before[b]);
-    QCOMPARE(app->lines("SetsBox").at(15), QStringLiteral("Step # 15  --> C l e a r <--"));
+    QCOMPARE(app->lines("stepList").at(15), QStringLiteral("Step # 15  --> C l e a r <--"));
 }
 
 void TestEditors::eraseAnnualsInThirtyStepLayout()
@@ -320,12 +320,12 @@ void TestEditors::eraseAnnualsInThirtyStepLayout()
     for (int b = 104; b < 122; ++b)
         expected[b] = 0;
     app->gui.answerNext([](QDialog& window) {
-        window.findChild<QCheckBox*>("AnnualCheck")->click();
-        window.findChild<QPushButton*>("EraseBtn")->click();
+        window.findChild<QCheckBox*>("annualsCheck")->click();
+        window.findChild<QPushButton*>("eraseButton")->click();
     });
-    app->find<QToolButton>("Image2")->click();
+    app->find<QToolButton>("eraseButton")->click();
     QCOMPARE(app->buffer, expected);
-    QCOMPARE(app->lines("AnnualListBox"),
+    QCOMPARE(app->lines("annualList"),
              (QStringList{"Annual 00  --> C l e a r <--", "Annual 01  --> C l e a r <--",
                           "Annual 02  --> C l e a r <--"}));
 }
@@ -342,21 +342,21 @@ void TestEditors::eraseCancelledOrClosedStillReloads()
     QFETCH(bool, cancelButton);
     WriteStep(app->buffer, 5, {0x87, 0x30, 0xBE});
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 5);
-    ClickLine(app->find<QListWidget>("AnnualListBox"), 3);
+    ClickLine(app->find<QListWidget>("stepList"), 5);
+    ClickLine(app->find<QListWidget>("annualList"), 3);
     const SetsBuffer before = app->buffer;
     app->gui.answerNext([cancelButton](QDialog& window) {
-        window.findChild<QCheckBox*>("StepsCheck")->click();
-        window.findChild<QCheckBox*>("AnnualCheck")->click();
+        window.findChild<QCheckBox*>("stepsCheck")->click();
+        window.findChild<QCheckBox*>("annualsCheck")->click();
         if (cancelButton)
-            window.findChild<QPushButton*>("Cancel")->click();
+            window.findChild<QPushButton*>("cancelButton")->click();
         // otherwise the window is left open and closed as by its close box
     });
-    app->find<QToolButton>("Image2")->click();
+    app->find<QToolButton>("eraseButton")->click();
     QCOMPARE(app->buffer, before);
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 0);
-    QCOMPARE(app->find<QListWidget>("AnnualListBox")->currentRow(), 0);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 0);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 0);
+    QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 0);
+    QCOMPARE(app->mainWindow->editState().currentStep, 0);
 }
 
 void TestEditors::eraseWindowStartsUncheckedEachTime()
@@ -364,14 +364,14 @@ void TestEditors::eraseWindowStartsUncheckedEachTime()
     app->start();
     for (int round = 0; round < 2; ++round) {
         app->gui.answerNext([](QDialog& window) {
-            auto* steps = window.findChild<QCheckBox*>("StepsCheck");
-            auto* annuals = window.findChild<QCheckBox*>("AnnualCheck");
+            auto* steps = window.findChild<QCheckBox*>("stepsCheck");
+            auto* annuals = window.findChild<QCheckBox*>("annualsCheck");
             QVERIFY(!steps->isChecked());
             QVERIFY(!annuals->isChecked());
             steps->click();
             annuals->click();
         });
-        app->find<QToolButton>("Image2")->click();
+        app->find<QToolButton>("eraseButton")->click();
     }
     QCOMPARE(app->gui.shownWindows.size(), 2);
 }
@@ -380,43 +380,43 @@ void TestEditors::configureSwitchesLayoutWhileOpen()
 {
     app->buffer[FlagsByte] = 0x84;
     app->start();
-    const QStringList sixteen = app->lines("SetsBox");
-    const QStringList tenAnnuals = app->lines("AnnualListBox");
+    const QStringList sixteen = app->lines("stepList");
+    const QStringList tenAnnuals = app->lines("annualList");
     int linesWhileOpen = 0;
     app->gui.answerNext([&](QDialog& window) {
-        auto* group = window.findChild<RadioGroup*>("Sets_Annuals");
+        auto* group = window.findChild<RadioGroup*>("layoutGroup");
         QCOMPARE(group->itemIndex(), 0);
         ClickRadio(group, 1);
-        linesWhileOpen = app->lines("SetsBox").size();
-        QTest::mouseClick(window.findChild<QPushButton*>("Ok1"), Qt::LeftButton);
+        linesWhileOpen = app->lines("stepList").size();
+        QTest::mouseClick(window.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     });
-    app->find<QToolButton>("Image1")->click();
+    app->find<QToolButton>("layoutButton")->click();
     QCOMPARE(linesWhileOpen, 30);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
-    QCOMPARE(app->lines("SetsBox").size(), 30);
-    QCOMPARE(app->lines("AnnualListBox").size(), 3);
+    QCOMPARE(app->lines("stepList").size(), 30);
+    QCOMPARE(app->lines("annualList").size(), 3);
 
     app->gui.answerNext(
-        [](QDialog& window) { ClickRadio(window.findChild<RadioGroup*>("Sets_Annuals"), 0); });
-    app->find<QToolButton>("Image1")->click();
+        [](QDialog& window) { ClickRadio(window.findChild<RadioGroup*>("layoutGroup"), 0); });
+    app->find<QToolButton>("layoutButton")->click();
     QCOMPARE(int(app->buffer[FlagsByte]), 0x84);
-    QCOMPARE(app->lines("SetsBox"), sixteen);
-    QCOMPARE(app->lines("AnnualListBox"), tenAnnuals);
+    QCOMPARE(app->lines("stepList"), sixteen);
+    QCOMPARE(app->lines("annualList"), tenAnnuals);
 }
 
 void TestEditors::configureShowsTheLayoutInForce()
 {
     app->buffer[FlagsByte] = 0x01;
     app->start();
-    ClickLine(app->find<QListWidget>("SetsBox"), 20);
+    ClickLine(app->find<QListWidget>("stepList"), 20);
     int shown = -2;
     app->gui.answerNext([&](QDialog& window) {
-        shown = window.findChild<RadioGroup*>("Sets_Annuals")->itemIndex();
+        shown = window.findChild<RadioGroup*>("layoutGroup")->itemIndex();
     });
-    app->find<QToolButton>("Image1")->click();
+    app->find<QToolButton>("layoutButton")->click();
     QCOMPARE(shown, 1);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x01);
-    QCOMPARE(app->mainScreen->editState().CurrentStep, 0); // reloaded after closing
+    QCOMPARE(app->mainWindow->editState().currentStep, 0); // reloaded after closing
 }
 
 QTEST_MAIN(TestEditors)

@@ -1,13 +1,13 @@
-#include "app/dialoggui.h"
-#include "app/mainscreen.h"
-#include "app/radiogroup.h"
-#include "app/services.h"
-#include "app/windows.h"
 #include "filefaults.h"
 #include "files/datafile.h"
 #include "files/dosimport.h"
-#include "files/fileerrorbox.h"
 #include "testapp.h"
+#include "ui/dialoggui.h"
+#include "ui/fileerrordialog.h"
+#include "ui/mainwindow.h"
+#include "ui/radiogroup.h"
+#include "ui/services.h"
+#include "ui/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,7 @@ struct App : TestApp {
     }
     QString offeredBySave()
     {
-        run("Save1", std::nullopt);
+        run("saveAction", std::nullopt);
         return gui.fileDialogs.last().fileName;
     }
     QByteArray image(int from, int count) const
@@ -55,7 +55,7 @@ struct App : TestApp {
     }
 };
 
-const QStringList FileError{QStringLiteral("FileErrorBox")};
+const QStringList FileError{QStringLiteral("fileErrorDialog")};
 
 // Showing the step list rewrites day bytes that hold no day code.
 bool IsDayByte(int i)
@@ -118,34 +118,34 @@ void TestFileCommands::saveThenLoadRestoresTheImage()
     app->fill(0, Pattern(DataFileLength, 5));
     app->buffer[FlagsByte] = 0x85;
     app->fill(SettingsBlockOffset, QByteArray("\x03\x11\x22\x33\x44\x55\x66\x77\x88\x99", 10));
-    app->mainScreen->ReloadAll(); // showing rewrites unknown day codes: let it happen first
+    app->mainWindow->reloadAll(); // showing rewrites unknown day codes: let it happen first
     const SetsBuffer saved = app->buffer;
 
-    app->run("Save1", in("shop"));
+    app->run("saveAction", in("shop"));
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(FileBytes(in("shop.40t")), app->image(0, DataFileLength));
 
     app->fill(0, QByteArray(DataFileLength, '\0'));
     app->buffer[SettingsBlockOffset] = 0x05; // another COM port chosen since
-    app->mainScreen->ReloadAll();
-    QCOMPARE(app->lines("SetsBox").size(), 16);
+    app->mainWindow->reloadAll();
+    QCOMPARE(app->lines("stepList").size(), 16);
 
-    app->run("Load1", in("shop.40t"));
+    app->run("loadAction", in("shop.40t"));
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(app->image(0, DataFileLength),
              QByteArray(reinterpret_cast<const char*>(saved.data()), DataFileLength));
     QCOMPARE(int(app->buffer[SettingsBlockOffset]), 0x05);
     QCOMPARE(app->image(SettingsBlockOffset + 1, 9),
              QByteArray("\x11\x22\x33\x44\x55\x66\x77\x88\x99", 9));
-    QCOMPARE(app->lines("SetsBox").size(), 30);
-    QCOMPARE(app->lines("AnnualListBox").size(), 3);
-    QCOMPARE(app->find<QComboBox>("StepBox")->count(), 30);
-    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 1);
+    QCOMPARE(app->lines("stepList").size(), 30);
+    QCOMPARE(app->lines("annualList").size(), 3);
+    QCOMPARE(app->find<QComboBox>("stepNumberCombo")->count(), 30);
+    QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 1);
 }
 
 void TestFileCommands::saveNamesTheFileWithItsExtension()
 {
-    app->run("Save1", in("shop.txt"));
+    app->run("saveAction", in("shop.txt"));
     QCOMPARE(FolderEntries(workDir->path()), QStringList{"shop.40t"});
     QCOMPARE(FileBytes(in("shop.40t")).size(), DataFileLength);
     QCOMPARE(app->gui.fileDialogs.last().kind, QStringLiteral("save"));
@@ -153,7 +153,7 @@ void TestFileCommands::saveNamesTheFileWithItsExtension()
 
     // Saving over an existing file replaces it without a question.
     app->buffer[FlagsByte] = 0x01;
-    app->run("Save1", in("shop.40t"));
+    app->run("saveAction", in("shop.40t"));
     QCOMPARE(FileBytes(in("shop.40t")).at(0), '\x01');
     QCOMPARE(app->gui.shownWindows, QStringList());
 }
@@ -163,22 +163,22 @@ void TestFileCommands::saveDialogOffersTheNameLastGiven()
     QCOMPARE(app->offeredBySave(), QString()); // empty at start-up
     QVERIFY(WriteBytes(in("loaded.40t"), Pattern(DataFileLength, 1)));
 
-    app->run("Save1", in("saved"));
+    app->run("saveAction", in("saved"));
     QCOMPARE(app->offeredBySave(), in("saved.40t"));
 
-    app->run("Load1", in("loaded.40t"));
+    app->run("loadAction", in("loaded.40t"));
     QCOMPARE(app->gui.fileDialogs.last().kind, QStringLiteral("open"));
     QCOMPARE(app->gui.fileDialogs.last().filter, DataFilter);
     QCOMPARE(app->gui.fileDialogs.last().fileName, QString());
     QCOMPARE(app->offeredBySave(), in("loaded.40t"));
 
     // A name typed without extension loads the file Save made of it.
-    app->run("Load1", in("saved"));
+    app->run("loadAction", in("saved"));
     QCOMPARE(app->gui.fileDialogs.last().fileName, in("loaded.40t"));
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(app->offeredBySave(), in("saved.40t"));
 
-    app->run("LoadDOSVersionFile1", in("SHOP.QDV"));
+    app->run("importDosAction", in("SHOP.QDV"));
     QCOMPARE(app->gui.fileDialogs.last().filter, DosFilter);
     QCOMPARE(app->gui.fileDialogs.last().fileName, QString());
     QCOMPARE(app->offeredBySave(), in("SHOP.40t"));
@@ -186,15 +186,15 @@ void TestFileCommands::saveDialogOffersTheNameLastGiven()
 
 void TestFileCommands::cancelChangesNothing()
 {
-    app->run("Save1", in("kept"));
+    app->run("saveAction", in("kept"));
     app->buffer[FlagsByte] = 0x01; // not shown yet: a load would show it
     const SetsBuffer before = app->buffer;
-    const QStringList steps = app->lines("SetsBox");
-    app->run("Load1", std::nullopt);
-    app->run("LoadDOSVersionFile1", std::nullopt);
-    app->run("Save1", std::nullopt);
+    const QStringList steps = app->lines("stepList");
+    app->run("loadAction", std::nullopt);
+    app->run("importDosAction", std::nullopt);
+    app->run("saveAction", std::nullopt);
     QCOMPARE(app->buffer, before);
-    QCOMPARE(app->lines("SetsBox"), steps);
+    QCOMPARE(app->lines("stepList"), steps);
     QCOMPARE(FolderEntries(workDir->path()), QStringList{"kept.40t"});
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(app->offeredBySave(), in("kept.40t"));
@@ -212,8 +212,8 @@ void TestFileCommands::loadReplacesOnlyWhatTheFileHolds()
     QFETCH(int, size);
     app->fill(0, Pattern(DataFileLength, 3));
     app->buffer[FlagsByte] = 0x00;
-    app->mainScreen->ReloadAll();
-    app->find<QListWidget>("SetsBox")->setCurrentRow(4);
+    app->mainWindow->reloadAll();
+    app->find<QListWidget>("stepList")->setCurrentRow(4);
     app->buffer[FlagsByte] = 0x01; // not shown: only the reload after the load shows it
     const SetsBuffer before = app->buffer;
     QByteArray file = Pattern(size, 8);
@@ -225,32 +225,32 @@ void TestFileCommands::loadReplacesOnlyWhatTheFileHolds()
         file[0] = 0x01;
     QVERIFY(WriteBytes(in("short.40t"), file));
 
-    app->run("Load1", in("short.40t"));
+    app->run("loadAction", in("short.40t"));
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(app->image(0, size), file);
     for (int i = size; i < SetsBufferSize; ++i) {
         if (!IsDayByte(i))
             QCOMPARE(int(app->buffer[i]), int(before[i]));
     }
-    QCOMPARE(app->lines("SetsBox").size(), 30);
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 0);
+    QCOMPARE(app->lines("stepList").size(), 30);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 0);
 }
 
 void TestFileCommands::loadOfAMissingFileShowsTheFileError()
 {
-    app->find<QListWidget>("SetsBox")->setCurrentRow(4);
+    app->find<QListWidget>("stepList")->setCurrentRow(4);
     app->buffer[FlagsByte] = 0x01; // not shown: a failed load shows nothing new
     const SetsBuffer before = app->buffer;
-    app->run("Load1", in("gone.40t"));
+    app->run("loadAction", in("gone.40t"));
     QCOMPARE(app->gui.shownWindows, FileError);
     QCOMPARE(app->buffer, before);
-    QCOMPARE(app->lines("SetsBox").size(), 16);
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 4);
+    QCOMPARE(app->lines("stepList").size(), 16);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 4);
     QCOMPARE(app->offeredBySave(), in("gone.40t"));
 
     // Reading a folder fails after it opened: the same window, the same untouched buffer.
     QVERIFY(QDir(workDir->path()).mkdir("folder.40t"));
-    app->run("Load1", in("folder.40t"));
+    app->run("loadAction", in("folder.40t"));
     QCOMPARE(app->gui.shownWindows, FileError + FileError);
     QCOMPARE(app->buffer, before);
 }
@@ -261,8 +261,8 @@ void TestFileCommands::importReplacesTablesAndResetsTheHeader()
     app->buffer[FlagsByte] = 0x85;
     app->buffer[DstByte] = 0x03;
     app->buffer[PulseByte] = 0x12;
-    app->mainScreen->ReloadAll();
-    QCOMPARE(app->lines("SetsBox").size(), 30);
+    app->mainWindow->reloadAll();
+    QCOMPARE(app->lines("stepList").size(), 30);
     const QByteArray tail = app->image(TablesEnd, DataFileLength - TablesEnd);
     const QByteArray settings = app->image(SettingsBlockOffset, SettingsBlockSize);
 
@@ -270,23 +270,23 @@ void TestFileCommands::importReplacesTablesAndResetsTheHeader()
     for (int step = 0; step < 16; ++step) // every step 07:30 Pm, relay On, Mon
         file.replace(1 + 3 * step, 3, QByteArray("\x87\x30\x82", 3));
     QVERIFY(WriteBytes(in("SHOP.QDV"), file));
-    app->run("LoadDOSVersionFile1", in("SHOP.QDV"));
+    app->run("importDosAction", in("SHOP.QDV"));
 
     QCOMPARE(app->gui.shownWindows, QStringList());
     QCOMPARE(app->image(0, 14), QByteArray(14, '\0'));
     QCOMPARE(app->image(14, 108), file.mid(1));
     QCOMPARE(app->image(TablesEnd, DataFileLength - TablesEnd), tail);
     QCOMPARE(app->image(SettingsBlockOffset, SettingsBlockSize), settings);
-    QCOMPARE(app->lines("SetsBox").size(), 16);
-    QCOMPARE(app->lines("SetsBox").last(), QStringLiteral("Step # 15  Mon  07:30 Pm  On "));
-    QCOMPARE(app->lines("AnnualListBox").size(), 10);
-    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 0);
-    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
-    QCOMPARE(app->find<RadioGroup>("ELBox")->itemIndex(), 0);
-    QCOMPARE(app->find<QComboBox>("PulseBox")->currentText(), QStringLiteral("OFF"));
+    QCOMPARE(app->lines("stepList").size(), 16);
+    QCOMPARE(app->lines("stepList").last(), QStringLiteral("Step # 15  Mon  07:30 Pm  On "));
+    QCOMPARE(app->lines("annualList").size(), 10);
+    QCOMPARE(app->find<RadioGroup>("dstGroup")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("elLampGroup")->itemIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("pulseCombo")->currentText(), QStringLiteral("OFF"));
 
     // The next save keeps the program beside the old file, which stays as it was.
-    app->run("Save1", app->offeredBySave());
+    app->run("saveAction", app->offeredBySave());
     QCOMPARE(app->gui.fileDialogs.last().fileName, in("SHOP.40t"));
     QCOMPARE(FileBytes(in("SHOP.40t")), app->image(0, DataFileLength));
     QCOMPARE(FileBytes(in("SHOP.QDV")), file);
@@ -300,20 +300,20 @@ void TestFileCommands::importIgnoresTheFilesFirstByte()
     QVERIFY(WriteBytes(in("a.qdv"), first));
     QVERIFY(WriteBytes(in("b.qdv"), second));
     const SetsBuffer start = app->buffer;
-    app->run("LoadDOSVersionFile1", in("a.qdv"));
+    app->run("importDosAction", in("a.qdv"));
     const SetsBuffer fromFirst = app->buffer;
-    const QStringList linesFromFirst = app->lines("SetsBox") + app->lines("AnnualListBox");
+    const QStringList linesFromFirst = app->lines("stepList") + app->lines("annualList");
     app->buffer = start;
-    app->run("LoadDOSVersionFile1", in("b.qdv"));
+    app->run("importDosAction", in("b.qdv"));
     QCOMPARE(app->buffer, fromFirst);
-    QCOMPARE(app->lines("SetsBox") + app->lines("AnnualListBox"), linesFromFirst);
+    QCOMPARE(app->lines("stepList") + app->lines("annualList"), linesFromFirst);
     QVERIFY(!(app->buffer == start));
 }
 
 void TestFileCommands::importOfAMissingFilePresetsTheSaveName()
 {
     const SetsBuffer before = app->buffer;
-    app->run("LoadDOSVersionFile1", in("old.files/GONE.QDV"));
+    app->run("importDosAction", in("old.files/GONE.QDV"));
     QCOMPARE(app->gui.shownWindows, FileError);
     QCOMPARE(app->buffer, before);
     QCOMPARE(app->offeredBySave(), in("old.files/GONE.40t"));
@@ -339,7 +339,7 @@ void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile()
         std::optional<FileSizeLimit> limit;
         if (save.cutShort)
             limit.emplace(DataFileLength / 2);
-        app->run("Save1", save.target);
+        app->run("saveAction", save.target);
     }
     QCOMPARE(app->gui.shownWindows, FileError);
     QCOMPARE(FileBytes(save.oldFile), save.oldBytes);
@@ -357,38 +357,38 @@ void TestFileCommands::tooLongAPathIsRefused()
     const QString chosen = folder + QStringLiteral("/") + QString(252 - folder.size() - 1, 's');
     QCOMPARE(chosen.size(), 252);
 
-    app->run("Save1", chosen + QStringLiteral(".txt"));
+    app->run("saveAction", chosen + QStringLiteral(".txt"));
     QCOMPARE(app->gui.shownWindows, FileError);
     QCOMPARE(FolderEntries(folder), QStringList());
     QCOMPARE(app->offeredBySave(), chosen + QStringLiteral(".txt"));
 
     // One character less fits.
-    app->run("Save1", chosen.chopped(1));
+    app->run("saveAction", chosen.chopped(1));
     QCOMPARE(app->gui.shownWindows, FileError);
     QCOMPARE(FileBytes(chosen.chopped(1) + QStringLiteral(".40t")).size(), DataFileLength);
 }
 
 void TestFileCommands::fileErrorWindow()
 {
-    TFileErrorBox& box = *app->windows.FileErrorBox;
+    FileErrorDialog& box = *app->windows.fileErrorDialog;
     QCOMPARE(box.windowTitle(), QStringLiteral("File Error"));
     QCOMPARE(box.size(), QSize(177, 116));
-    QCOMPARE(box.Label1->text(), QStringLiteral("File I/O Error !"));
-    QCOMPARE(box.Label1->pos(), QPoint(32, 16));
-    QCOMPARE(box.Label1->font().pointSize(), 12);
-    QVERIFY(box.Label1->font().bold() && box.Label1->font().italic());
-    QCOMPARE(box.BitBtn1->geometry(), QRect(40, 56, 105, 33));
-    QCOMPARE(box.BitBtn1->text(), QStringLiteral("OK"));
-    QVERIFY(box.BitBtn1->isDefault());
+    QCOMPARE(box.messageLabel->text(), QStringLiteral("File I/O Error !"));
+    QCOMPARE(box.messageLabel->pos(), QPoint(32, 16));
+    QCOMPARE(box.messageLabel->font().pointSize(), 12);
+    QVERIFY(box.messageLabel->font().bold() && box.messageLabel->font().italic());
+    QCOMPARE(box.okButton->geometry(), QRect(40, 56, 105, 33));
+    QCOMPARE(box.okButton->text(), QStringLiteral("OK"));
+    QVERIFY(box.okButton->isDefault());
 
     // Shown by a failing command, closed with OK.
     int result = -1;
     app->gui.answerNext([&](QDialog& window) {
         QVERIFY(window.isVisible());
-        QTest::mouseClick(box.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(box.okButton, Qt::LeftButton);
         result = window.result();
     });
-    app->run("Load1", in("gone.40t"));
+    app->run("loadAction", in("gone.40t"));
     QCOMPARE(result, int(QDialog::Accepted));
     QVERIFY(!box.isVisible());
 }

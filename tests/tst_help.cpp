@@ -1,5 +1,5 @@
-#include "app/helpdocument.h"
 #include "testapp.h"
+#include "ui/helpdocument.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -164,7 +164,7 @@ void TestHelp::helpCommandOpensTheGuideOfTheWorkingDirectory()
     QVERIFY(WriteFile(HelpDocumentName, "%PDF-1.4\n"));
     app->documents.viewerAnswers = viewerAnswers;
     app->start();
-    auto* help = app->find<QAction>("Contents1");
+    auto* help = app->find<QAction>("helpAction");
     QVERIFY(help->isEnabled());
 
     help->trigger();
@@ -184,17 +184,17 @@ void TestHelp::helpCommandWithoutAGuideDoesNothingVisible()
     // The test program's own folder must hold no guide, or the lookup would find that one.
     QVERIFY2(!FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath()),
              "a halvexhelp.pdf lies beside the test program or in its share folder");
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
 
-    app->find<QAction>("Contents1")->trigger();
+    app->find<QAction>("helpAction")->trigger();
 
     QVERIFY(app->documents.opened.isEmpty());
     QVERIFY(app->gui.shownWindows.isEmpty());
     QVERIFY(app->gui.exceptions.isEmpty());
     // The program goes on: the window is still up and its editors still work.
     QVERIFY(window.isVisible());
-    ChooseWithMouse(app->find<QComboBox>("HoursBox"), QStringLiteral("7"));
-    QCOMPARE(app->lines("SetsBox").first(), QStringLiteral("Step # 00  Wdy  07:00 Am  Off"));
+    ChooseWithMouse(app->find<QComboBox>("hourCombo"), QStringLiteral("7"));
+    QCOMPARE(app->lines("stepList").first(), QStringLiteral("Step # 00  Wdy  07:00 Am  Off"));
 }
 
 void TestHelp::builtGuideIsASeveralPagePdf()

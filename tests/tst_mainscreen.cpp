@@ -1,16 +1,16 @@
-#include "app/aboutbox.h"
-#include "app/guard.h"
-#include "app/mainscreen.h"
-#include "app/radiogroup.h"
-#include "app/serviceform.h"
-#include "app/services.h"
-#include "app/windows.h"
-#include "comm/serialerrorbox.h"
-#include "comm/settingform.h"
-#include "files/fileerrorbox.h"
-#include "model/config1.h"
-#include "model/eraseverif.h"
 #include "testapp.h"
+#include "ui/aboutdialog.h"
+#include "ui/erasedialog.h"
+#include "ui/fileerrordialog.h"
+#include "ui/guard.h"
+#include "ui/layoutdialog.h"
+#include "ui/mainwindow.h"
+#include "ui/portdialog.h"
+#include "ui/radiogroup.h"
+#include "ui/servicedialog.h"
+#include "ui/services.h"
+#include "ui/transfererrordialog.h"
+#include "ui/windows.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -90,15 +90,15 @@ void TestMainScreen::startsClearedWithoutSettingsFile()
         steps << QString::asprintf("Step # %02d  --> C l e a r <--", i);
     for (int j = 0; j < 10; ++j)
         annuals << QString::asprintf("Annual %02d  --> C l e a r <--", j);
-    QCOMPARE(app->lines("SetsBox"), steps);
-    QCOMPARE(app->lines("AnnualListBox"), annuals);
-    QCOMPARE(app->find<QListWidget>("SetsBox")->currentRow(), 0);
-    QCOMPARE(app->find<QListWidget>("AnnualListBox")->currentRow(), 0);
-    QCOMPARE(app->items("StepBox").size(), 16);
-    QCOMPARE(app->items("StepBox").last(), QStringLiteral("15"));
-    QCOMPARE(app->items("AnnualBox").last(), QStringLiteral("09"));
-    QCOMPARE(app->find<QComboBox>("StepBox")->currentIndex(), 0);
-    QCOMPARE(app->find<QComboBox>("AnnualBox")->currentIndex(), 0);
+    QCOMPARE(app->lines("stepList"), steps);
+    QCOMPARE(app->lines("annualList"), annuals);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 0);
+    QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 0);
+    QCOMPARE(app->items("stepNumberCombo").size(), 16);
+    QCOMPARE(app->items("stepNumberCombo").last(), QStringLiteral("15"));
+    QCOMPARE(app->items("annualNumberCombo").last(), QStringLiteral("09"));
+    QCOMPARE(app->find<QComboBox>("stepNumberCombo")->currentIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("annualNumberCombo")->currentIndex(), 0);
 
     QCOMPARE(int(app->buffer[16]), 0x3E);
     for (int i = 1; i < 16; ++i)
@@ -106,14 +106,14 @@ void TestMainScreen::startsClearedWithoutSettingsFile()
     for (int b = SettingsBlockOffset; b < SetsBufferSize; ++b)
         QCOMPARE(int(app->buffer[b]), 0);
 
-    QCOMPARE(app->find<QComboBox>("DaysBox")->currentText(), QStringLiteral("Wdy"));
-    QCOMPARE(app->find<QComboBox>("HoursBox")->currentText(), QStringLiteral("CLR"));
-    QCOMPARE(app->find<RadioGroup>("ONOFFBox")->itemIndex(), 1);
-    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 0);
-    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
-    QCOMPARE(app->find<QComboBox>("PulseBox")->currentText(), QStringLiteral("OFF"));
-    QCOMPARE(app->find<QComboBox>("StartMonth")->currentText(), QStringLiteral("CLR"));
-    QCOMPARE(app->find<QComboBox>("EndMonth")->currentText(), QStringLiteral("0"));
+    QCOMPARE(app->find<QComboBox>("dayCombo")->currentText(), QStringLiteral("Wdy"));
+    QCOMPARE(app->find<QComboBox>("hourCombo")->currentText(), QStringLiteral("CLR"));
+    QCOMPARE(app->find<RadioGroup>("relayGroup")->itemIndex(), 1);
+    QCOMPARE(app->find<RadioGroup>("dstGroup")->itemIndex(), 0);
+    QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 0);
+    QCOMPARE(app->find<QComboBox>("pulseCombo")->currentText(), QStringLiteral("OFF"));
+    QCOMPARE(app->find<QComboBox>("startMonthCombo")->currentText(), QStringLiteral("CLR"));
+    QCOMPARE(app->find<QComboBox>("endMonthCombo")->currentText(), QStringLiteral("0"));
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // reading never creates it
 }
 
@@ -139,24 +139,24 @@ void TestMainScreen::settingsFileFillsTheBlock()
     app->start();
     for (int k = 0; k < SettingsBlockSize; ++k)
         QCOMPARE(int(app->buffer[SettingsBlockOffset + k]), int(Byte(block[k])));
-    QCOMPARE(app->lines("SetsBox").size(), 16); // the block never reaches the tables
+    QCOMPARE(app->lines("stepList").size(), 16); // the block never reaches the tables
 }
 
 void TestMainScreen::flagsByteChoosesLayoutAndStatus()
 {
     app->buffer[FlagsByte] = 0x01;
     app->start();
-    QCOMPARE(app->lines("SetsBox").size(), 30);
-    QCOMPARE(app->lines("AnnualListBox").size(), 3);
-    QCOMPARE(app->items("StepBox").last(), QStringLiteral("29"));
-    QCOMPARE(app->items("AnnualBox"), (QStringList{"00", "01", "02"}));
-    QCOMPARE(app->find<RadioGroup>("RelayBox")->itemIndex(), 0);
+    QCOMPARE(app->lines("stepList").size(), 30);
+    QCOMPARE(app->lines("annualList").size(), 3);
+    QCOMPARE(app->items("stepNumberCombo").last(), QStringLiteral("29"));
+    QCOMPARE(app->items("annualNumberCombo"), (QStringList{"00", "01", "02"}));
+    QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 0);
 
     app->buffer[FlagsByte] = 0x85;
-    app->mainScreen->ReloadAll();
-    QCOMPARE(app->lines("SetsBox").size(), 30);
-    QVERIFY(app->find<RadioGroup>("RelayBox")->button(1)->isChecked());
-    QVERIFY(app->find<RadioGroup>("ELBox")->button(1)->isChecked());
+    app->mainWindow->reloadAll();
+    QCOMPARE(app->lines("stepList").size(), 30);
+    QVERIFY(app->find<RadioGroup>("statusRelayGroup")->button(1)->isChecked());
+    QVERIFY(app->find<RadioGroup>("elLampGroup")->button(1)->isChecked());
     QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
 }
 
@@ -169,14 +169,14 @@ void TestMainScreen::valuesBeyondAListChooseNoItem()
     app->buffer[PulseByte] = 0xA5;
     const SetsBuffer before = app->buffer;
     app->start();
-    QCOMPARE(app->find<QComboBox>("HoursBox")->currentIndex(), -1);
-    QCOMPARE(app->find<QComboBox>("MinutesBox")->currentIndex(), -1);
-    QCOMPARE(app->find<QComboBox>("EndYear")->currentIndex(), -1);
-    QCOMPARE(app->find<QComboBox>("PulseBox")->currentIndex(), -1);
-    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), -1);
-    QVERIFY(!app->find<RadioGroup>("DSTBox")->button(0)->isChecked());
-    QVERIFY(!app->find<RadioGroup>("DSTBox")->button(1)->isChecked());
-    QCOMPARE(app->lines("SetsBox").first(), QStringLiteral("Step # 00  Mon  15:75 Am  Off"));
+    QCOMPARE(app->find<QComboBox>("hourCombo")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("minuteCombo")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("endYearCombo")->currentIndex(), -1);
+    QCOMPARE(app->find<QComboBox>("pulseCombo")->currentIndex(), -1);
+    QCOMPARE(app->find<RadioGroup>("dstGroup")->itemIndex(), -1);
+    QVERIFY(!app->find<RadioGroup>("dstGroup")->button(0)->isChecked());
+    QVERIFY(!app->find<RadioGroup>("dstGroup")->button(1)->isChecked());
+    QCOMPARE(app->lines("stepList").first(), QStringLiteral("Step # 00  Mon  15:75 Am  Off"));
     QCOMPARE(app->buffer[14], before[14]);
     QCOMPARE(app->buffer[15], before[15]);
     QCOMPARE(app->buffer[DstByte], before[DstByte]);
@@ -188,8 +188,8 @@ void TestMainScreen::showingNeverWritesStatusBytes()
     app->buffer[DstByte] = 0x01;
     app->buffer[FlagsByte] = 0x7A; // every bit without a control set, layout 16
     app->start();
-    QCOMPARE(app->find<RadioGroup>("DSTBox")->itemIndex(), 1);
-    app->mainScreen->ReloadAll();
+    QCOMPARE(app->find<RadioGroup>("dstGroup")->itemIndex(), 1);
+    app->mainWindow->reloadAll();
     QCOMPARE(int(app->buffer[DstByte]), 0x01);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x7A);
 }
@@ -198,27 +198,27 @@ void TestMainScreen::controlsSitAtTheirGeometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("StepBox") << "StepBox" << QRect(40, 32, 41, 19);
-    QTest::newRow("DaysBox") << "DaysBox" << QRect(96, 32, 49, 19);
-    QTest::newRow("HoursBox") << "HoursBox" << QRect(160, 32, 49, 19);
-    QTest::newRow("MinutesBox") << "MinutesBox" << QRect(224, 32, 41, 19);
-    QTest::newRow("AMPMBox") << "AMPMBox" << QRect(280, 24, 49, 49);
-    QTest::newRow("ONOFFBox") << "ONOFFBox" << QRect(280, 80, 49, 49);
-    QTest::newRow("SetsBox") << "SetsBox" << QRect(40, 72, 225, 57);
-    QTest::newRow("AnnualBox") << "AnnualBox" << QRect(24, 184, 41, 19);
-    QTest::newRow("StartMonth") << "StartMonth" << QRect(80, 184, 49, 19);
-    QTest::newRow("StartDay") << "StartDay" << QRect(136, 184, 41, 19);
-    QTest::newRow("StartYear") << "StartYear" << QRect(184, 184, 41, 19);
-    QTest::newRow("EndMonth") << "EndMonth" << QRect(240, 184, 41, 19);
-    QTest::newRow("EndDay") << "EndDay" << QRect(288, 184, 41, 19);
-    QTest::newRow("EndYear") << "EndYear" << QRect(336, 184, 41, 19);
-    QTest::newRow("AnnualListBox") << "AnnualListBox" << QRect(32, 248, 353, 41);
-    QTest::newRow("DSTBox") << "DSTBox" << QRect(120, 320, 49, 49);
-    QTest::newRow("RelayBox") << "RelayBox" << QRect(184, 320, 49, 49);
-    QTest::newRow("ELBox") << "ELBox" << QRect(248, 320, 57, 49);
-    QTest::newRow("PulseBox") << "PulseBox" << QRect(320, 336, 49, 22);
-    QTest::newRow("Image2") << "Image2" << QRect(352, 32, 41, 41);
-    QTest::newRow("Image1") << "Image1" << QRect(352, 88, 41, 41);
+    QTest::newRow("stepNumberCombo") << "stepNumberCombo" << QRect(40, 32, 41, 19);
+    QTest::newRow("dayCombo") << "dayCombo" << QRect(96, 32, 49, 19);
+    QTest::newRow("hourCombo") << "hourCombo" << QRect(160, 32, 49, 19);
+    QTest::newRow("minuteCombo") << "minuteCombo" << QRect(224, 32, 41, 19);
+    QTest::newRow("amPmGroup") << "amPmGroup" << QRect(280, 24, 49, 49);
+    QTest::newRow("relayGroup") << "relayGroup" << QRect(280, 80, 49, 49);
+    QTest::newRow("stepList") << "stepList" << QRect(40, 72, 225, 57);
+    QTest::newRow("annualNumberCombo") << "annualNumberCombo" << QRect(24, 184, 41, 19);
+    QTest::newRow("startMonthCombo") << "startMonthCombo" << QRect(80, 184, 49, 19);
+    QTest::newRow("startDayCombo") << "startDayCombo" << QRect(136, 184, 41, 19);
+    QTest::newRow("startYearCombo") << "startYearCombo" << QRect(184, 184, 41, 19);
+    QTest::newRow("endMonthCombo") << "endMonthCombo" << QRect(240, 184, 41, 19);
+    QTest::newRow("endDayCombo") << "endDayCombo" << QRect(288, 184, 41, 19);
+    QTest::newRow("endYearCombo") << "endYearCombo" << QRect(336, 184, 41, 19);
+    QTest::newRow("annualList") << "annualList" << QRect(32, 248, 353, 41);
+    QTest::newRow("dstGroup") << "dstGroup" << QRect(120, 320, 49, 49);
+    QTest::newRow("statusRelayGroup") << "statusRelayGroup" << QRect(184, 320, 49, 49);
+    QTest::newRow("elLampGroup") << "elLampGroup" << QRect(248, 320, 57, 49);
+    QTest::newRow("pulseCombo") << "pulseCombo" << QRect(320, 336, 49, 22);
+    QTest::newRow("eraseButton") << "eraseButton" << QRect(352, 32, 41, 41);
+    QTest::newRow("layoutButton") << "layoutButton" << QRect(352, 88, 41, 41);
 }
 
 void TestMainScreen::controlsSitAtTheirGeometry()
@@ -233,7 +233,7 @@ void TestMainScreen::controlsSitAtTheirGeometry()
 
 void TestMainScreen::clientAreaAndWindow()
 {
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->size(), QSize(412, 420));
@@ -242,14 +242,14 @@ void TestMainScreen::clientAreaAndWindow()
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(app->find<QToolButton>("Image2")->toolTip(), QStringLiteral("Erase All"));
-    QCOMPARE(app->find<QToolButton>("Image1")->toolTip(), QStringLiteral("Configure Buffer"));
+    QCOMPARE(app->find<QToolButton>("eraseButton")->toolTip(), QStringLiteral("Erase All"));
+    QCOMPARE(app->find<QToolButton>("layoutButton")->toolTip(), QStringLiteral("Configure Buffer"));
     QCOMPARE(window.font().pointSize(), 8);
 }
 
 void TestMainScreen::menuCaptions()
 {
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
     QStringList menu;
     for (QAction* top : window.menuBar()->actions()) {
         menu << top->text();
@@ -279,7 +279,7 @@ void TestMainScreen::menuCaptions()
 
 void TestMainScreen::everyCommandIsEnabled()
 {
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
     for (QAction* action : window.findChildren<QAction*>()) {
         if (!action->isSeparator())
             QVERIFY2(action->isEnabled(), qPrintable(action->text()));
@@ -288,10 +288,10 @@ void TestMainScreen::everyCommandIsEnabled()
 
 void TestMainScreen::exitClosesTheMainWindow()
 {
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    app->find<QAction>("Exit1")->trigger();
+    app->find<QAction>("exitAction")->trigger();
     QVERIFY(!window.isVisible());
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // nothing is saved at exit
 }
@@ -301,18 +301,18 @@ void TestMainScreen::eightWindowsWithTheirCaptions()
     app->start();
     const Windows& w = app->windows;
     const std::pair<QWidget*, const char*> windows[] = {
-        {w.MainScreen, "Halvex - KV40 Computer Software, 2007 DST Law"},
-        {static_cast<QWidget*>(w.AboutBox), "About Halvex"},
-        {static_cast<QWidget*>(w.FileErrorBox), "File Error"},
-        {static_cast<QWidget*>(w.ServiceForm), "Service"},
-        {static_cast<QWidget*>(w.EraseVerif), "Erase ?"},
-        {static_cast<QWidget*>(w.SerialErrorBox), "Serial Transfer Error !"},
-        {static_cast<QWidget*>(w.SettingForm), "COM Settings"},
-        {static_cast<QWidget*>(w.Config1), "Configure Sets Buffer"},
+        {w.mainWindow, "Halvex - KV40 Computer Software, 2007 DST Law"},
+        {static_cast<QWidget*>(w.aboutDialog), "About Halvex"},
+        {static_cast<QWidget*>(w.fileErrorDialog), "File Error"},
+        {static_cast<QWidget*>(w.serviceDialog), "Service"},
+        {static_cast<QWidget*>(w.eraseDialog), "Erase ?"},
+        {static_cast<QWidget*>(w.transferErrorDialog), "Serial Transfer Error !"},
+        {static_cast<QWidget*>(w.portDialog), "COM Settings"},
+        {static_cast<QWidget*>(w.layoutDialog), "Configure Sets Buffer"},
     };
     // The main window is created first and owns the others, in creation order.
     QList<QWidget*> owned;
-    for (QObject* child : w.MainScreen->children()) {
+    for (QObject* child : w.mainWindow->children()) {
         if (auto* dialog = qobject_cast<QDialog*>(child))
             owned << dialog;
     }
@@ -339,11 +339,11 @@ void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("mustShow");
-    QTest::newRow("About") << "About1"
-                           << "AboutBox"
+    QTest::newRow("About") << "aboutAction"
+                           << "aboutDialog"
                            << QStringList{"Halvex - KV40 Computer Software", "Version 1.06"};
-    QTest::newRow("Service") << "Service1"
-                             << "ServiceForm" << QStringList{"Tel. 555-0142"};
+    QTest::newRow("Service") << "serviceAction"
+                             << "serviceDialog" << QStringList{"Tel. 555-0142"};
 }
 
 void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
@@ -362,7 +362,7 @@ void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
             QVERIFY2(dialog.rect().contains(place), qPrintable(label->objectName()));
             QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
         }
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OKButton")),
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")),
                           Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     };
@@ -380,13 +380,13 @@ void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
         QVERIFY2(all.contains(text), qPrintable(text));
     QVERIFY(app->buffer == before);
     QVERIFY(app->gui.exceptions.isEmpty());
-    if (window == QLatin1String("AboutBox"))
-        QCOMPARE(app->windows.AboutBox->findChild<QLabel*>("Version")->font().pointSize(), 12);
+    if (window == QLatin1String("aboutDialog"))
+        QCOMPARE(app->windows.aboutDialog->findChild<QLabel*>("version")->font().pointSize(), 12);
 }
 
 void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn()
 {
-    TMainScreen& window = app->start();
+    MainWindow& window = app->start();
     RunGuarded(&window, app->gui, [] { throw std::runtime_error("disk on fire"); });
     RunGuarded(&window, app->gui, [] { throw 42; });
     RunGuarded(&window, app->gui, [] {});

@@ -10,7 +10,7 @@ namespace {
 
 bool IsStepDayByte(int b, const BufferLayout& layout)
 {
-    return b >= StepTableOffset && b < layout.AnnualTableOffset && (b - StepTableOffset) % 3 == 2;
+    return b >= StepTableOffset && b < layout.annualTableOffset && (b - StepTableOffset) % 3 == 2;
 }
 
 } // namespace
@@ -100,10 +100,10 @@ void TestMainView::reloadResetsTheCurrentRecords()
     SetsBuffer buffer;
     EditState state{SixteenStepLayout, 5, 2};
     const MainView view = ReloadAll(buffer, state);
-    QCOMPARE(state.CurrentStep, 0);
-    QCOMPARE(state.CurrentAnnual, 0);
-    QCOMPARE(view.step.StepBox, 0);
-    QCOMPARE(view.annual.AnnualBox, 0);
+    QCOMPARE(state.currentStep, 0);
+    QCOMPARE(state.currentAnnual, 0);
+    QCOMPARE(view.step.step, 0);
+    QCOMPARE(view.annual.annual, 0);
 }
 
 void TestMainView::layoutBitSelectsTheTables()
@@ -121,8 +121,8 @@ void TestMainView::layoutBitSelectsTheTables()
     QCOMPARE(view.stepNumbers.back(), std::string("29"));
     QCOMPARE(view.annualNumbers, (std::vector<std::string>{"00", "01", "02"}));
     QCOMPARE(view.annualLines[0], std::string("Annual 00  Start: 03/15/00  End: 00/00/00"));
-    QCOMPARE(view.status.RelayBox, 1);
-    QCOMPARE(view.status.ELBox, 1);
+    QCOMPARE(view.status.relay, 1);
+    QCOMPARE(view.status.elLamp, 1);
 
     buffer[FlagsByte] = 0x84;
     view = ReloadAll(buffer, state);
@@ -140,9 +140,9 @@ void TestMainView::clearedPmStepZeroKeepsItsDayByte()
     WriteStep(buffer, 0, {0x00, 0x30, 0xC0}); // cleared Am: shown as "Wdy", relay Off
     const MainView view = ReloadAll(buffer, state);
     QCOMPARE(int(buffer[16]), 0x3E);
-    QCOMPARE(view.step.DaysBox, 0);
-    QCOMPARE(view.step.ONOFFBox, 1);
-    QCOMPARE(view.step.MinutesBox, 30);
+    QCOMPARE(view.step.days, 0);
+    QCOMPARE(view.step.relay, 1);
+    QCOMPARE(view.step.minute, 30);
 }
 
 void TestMainView::stepControls_data()
@@ -174,12 +174,12 @@ void TestMainView::stepControls()
     const SetsBuffer before = buffer;
     const StepControls shown = LoadStepControls(buffer, 7);
     QCOMPARE(buffer, before);
-    QCOMPARE(shown.StepBox, 7);
-    QTEST(shown.ONOFFBox, "onOff");
-    QTEST(shown.DaysBox, "days");
-    QTEST(shown.AMPMBox, "amPm");
-    QTEST(shown.HoursBox, "hours");
-    QTEST(shown.MinutesBox, "minutes");
+    QCOMPARE(shown.step, 7);
+    QTEST(shown.relay, "onOff");
+    QTEST(shown.days, "days");
+    QTEST(shown.amPm, "amPm");
+    QTEST(shown.hour, "hours");
+    QTEST(shown.minute, "minutes");
 }
 
 void TestMainView::annualControlsLeaveOutOfRangeValuesUnchosen()
@@ -190,7 +190,7 @@ void TestMainView::annualControlsLeaveOutOfRangeValuesUnchosen()
     for (int k = 0; k < 6; ++k)
         buffer[at + k] = record[k];
     const AnnualControls shown = LoadAnnualControls(buffer, SixteenStepLayout, 4);
-    QCOMPARE(shown.AnnualBox, 4);
+    QCOMPARE(shown.annual, 4);
     // Month 13 is beyond the list, the blank day (32) and start year (100) items are chosen,
     // day 33 is beyond, and the end year has no blank item for 100.
     const std::array<int, 6> expected{NoItem, 32, 100, 12, NoItem, NoItem};
@@ -227,12 +227,12 @@ void TestMainView::statusControls()
 
 void TestMainView::itemLists()
 {
-    QCOMPARE(DaysBoxItems(),
+    QCOMPARE(DayCodeItems(),
              (ItemList{"Wdy", "Wnd", "Edy", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}));
-    QCOMPARE(HoursBoxItems().size(), 13u);
-    QCOMPARE(HoursBoxItems().front(), std::string("CLR"));
-    QCOMPARE(HoursBoxItems().back(), std::string("12"));
-    QCOMPARE(MinutesBoxItems().back(), std::string("59"));
+    QCOMPARE(HourItems().size(), 13u);
+    QCOMPARE(HourItems().front(), std::string("CLR"));
+    QCOMPARE(HourItems().back(), std::string("12"));
+    QCOMPARE(MinuteItems().back(), std::string("59"));
     QCOMPARE(StartMonthItems().front(), std::string("CLR"));
     QCOMPARE(EndMonthItems().front(), std::string("0"));
     QCOMPARE(DayItems().size(), 33u);

@@ -1,6 +1,6 @@
-#include "app/mainscreen.h"
-#include "app/radiogroup.h"
 #include "testapp.h"
+#include "ui/mainwindow.h"
+#include "ui/radiogroup.h"
 
 #include <QAction>
 #include <QDir>
@@ -61,7 +61,7 @@ void TestPrintCommand::cleanup()
 
 void TestPrintCommand::print()
 {
-    QAction* print = app->find<QAction>("Print1");
+    QAction* print = app->find<QAction>("printAction");
     QVERIFY(print->isEnabled());
     print->trigger();
 }
@@ -94,10 +94,10 @@ void TestPrintCommand::cancelPrintsNothingAndChangesNothing()
 
 void TestPrintCommand::confirmDrawsTheReportInTheStepListsFont()
 {
-    TMainScreen& window = app->start(false);
-    auto* stepList = app->find<QListWidget>("SetsBox");
+    MainWindow& window = app->start(false);
+    auto* stepList = app->find<QListWidget>("stepList");
     ClickLine(stepList, 3);
-    const QStringList stepLines = app->lines("SetsBox");
+    const QStringList stepLines = app->lines("stepList");
     const int selected = stepList->currentRow();
 
     print();
@@ -122,9 +122,9 @@ void TestPrintCommand::confirmDrawsTheReportInTheStepListsFont()
     QCOMPARE(app->printer.events, (QStringList{"begin", "end"}));
 
     // Printing changes no control and refreshes no list.
-    QCOMPARE(app->lines("SetsBox"), stepLines);
+    QCOMPARE(app->lines("stepList"), stepLines);
     QCOMPARE(stepList->currentRow(), selected);
-    QCOMPARE(window.editState().CurrentStep, 3);
+    QCOMPARE(window.editState().currentStep, 3);
     QVERIFY(app->gui.exceptions.isEmpty());
 }
 
@@ -154,10 +154,10 @@ void TestPrintCommand::statusLineFollowsTheControls()
     app->buffer[FlagsByte] = Byte((relay == 1 ? 0 : RelayBit) | (elLamp == 1 ? 0 : ElLampBit));
     app->buffer[PulseByte] = pulse == QLatin1String("OFF") ? 0x55 : 0x00;
     app->start();
-    ClickRadio(app->find<RadioGroup>("DSTBox"), dst);
-    ClickRadio(app->find<RadioGroup>("RelayBox"), relay);
-    ClickRadio(app->find<RadioGroup>("ELBox"), elLamp);
-    ChooseWithMouse(app->find<QComboBox>("PulseBox"), pulse);
+    ClickRadio(app->find<RadioGroup>("dstGroup"), dst);
+    ClickRadio(app->find<RadioGroup>("statusRelayGroup"), relay);
+    ClickRadio(app->find<RadioGroup>("elLampGroup"), elLamp);
+    ChooseWithMouse(app->find<QComboBox>("pulseCombo"), pulse);
 
     print();
     QCOMPARE(app->printer.drawn.size(), 7);

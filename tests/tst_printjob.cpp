@@ -1,6 +1,6 @@
-#include "app/windowstyle.h"
-#include "print/qtprintbackend.h"
 #include "print/report.h"
+#include "ui/qtprintbackend.h"
+#include "ui/windowstyle.h"
 
 #include <QProcess>
 #include <QRegularExpression>

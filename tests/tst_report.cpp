@@ -189,9 +189,9 @@ void TestReport::everyRecordSetFillsTheLayout()
     SetsBuffer buffer;
     buffer[FlagsByte] = Byte(flags);
     const BufferLayout layout = LayoutOf(buffer);
-    for (int i = 0; i < layout.StepCount; ++i)
+    for (int i = 0; i < layout.stepCount; ++i)
         SetStep(buffer, i, BinaryToBcd(i % 12 + 1), 0x15, 0x02);
-    for (int j = 0; j < layout.AnnualCount; ++j)
+    for (int j = 0; j < layout.annualCount; ++j)
         SetAnnual(buffer, layout, j, {0x06, 0x01, 0x26, 0x06, 0x30, 0x26});
 
     const QStringList texts = Texts(LayoutReport(buffer, layout, AllFirstItems, 600));
@@ -290,7 +290,7 @@ void TestReport::unknownDayCodesAreNormalisedAndNothingElseChanges()
     for (int i = 0; i < SetsBufferSize; ++i)
         buffer[i] = Byte(i * 7 + 3);
     buffer[FlagsByte] = LayoutBit;
-    for (int i = 0; i < ThirtyStepLayout.StepCount; ++i)
+    for (int i = 0; i < ThirtyStepLayout.stepCount; ++i)
         buffer[StepOffset(i) + 2] = DayCodeTable[std::size_t(i) % DayCodeTable.size()].mask;
     SetStep(buffer, 4, 0x80, 0x10, 0x03);
     SetStep(buffer, 7, 0x11, 0x59, 0x83);

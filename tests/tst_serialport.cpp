@@ -132,25 +132,25 @@ void TestSerialPort::opensTheDeviceForThisProgramAlone()
 {
     SerialModemLinePort first;
     SerialModemLinePort second;
-    QVERIFY(first.Open("COM3"));
-    QVERIFY(!first.Open("COM3")); // already open
-    QVERIFY(!second.Open("COM3"));
-    QVERIFY(!second.Open("COM3")); // a failed attempt takes nothing from the holder
-    QVERIFY(first.Close());
-    QVERIFY(second.Open("COM3")); // free again once closed
-    QVERIFY(second.Close());
-    QVERIFY(!second.Close()); // nothing left to close
+    QVERIFY(first.open("COM3"));
+    QVERIFY(!first.open("COM3")); // already open
+    QVERIFY(!second.open("COM3"));
+    QVERIFY(!second.open("COM3")); // a failed attempt takes nothing from the holder
+    QVERIFY(first.close());
+    QVERIFY(second.open("COM3")); // free again once closed
+    QVERIFY(second.close());
+    QVERIFY(!second.close()); // nothing left to close
 }
 
 void TestSerialPort::missingDeviceCannotBeOpened()
 {
     QVERIFY(setenv("HALVEX_COM5", "/nonexistent/ttyX", 1) == 0);
     SerialModemLinePort port;
-    QVERIFY(!port.Open("COM5"));
+    QVERIFY(!port.open("COM5"));
     unsetenv("HALVEX_COM5");
-    QVERIFY(!port.Open("LPT1"));
-    QVERIFY(!port.SetRts());
-    QVERIFY(!port.CtsIsOn());
+    QVERIFY(!port.open("LPT1"));
+    QVERIFY(!port.setRts());
+    QVERIFY(!port.ctsIsOn());
 }
 
 void TestSerialPort::terminalSettingsAreNeverChanged()
@@ -158,25 +158,25 @@ void TestSerialPort::terminalSettingsAreNeverChanged()
     const termios before = settings();
     QCOMPARE(cfgetospeed(&before), speed_t(B1200)); // the odd settings reached the terminal
     SerialModemLinePort port;
-    QVERIFY(port.Open("COM3"));
-    port.SetRts();
-    port.ClearDtr();
-    port.CtsIsOn();
+    QVERIFY(port.open("COM3"));
+    port.setRts();
+    port.clearDtr();
+    port.ctsIsOn();
     QVERIFY(SameSettings(before, settings()));
-    QVERIFY(port.Close());
+    QVERIFY(port.close());
     QVERIFY(SameSettings(before, settings()));
 }
 
 void TestSerialPort::lineCallsReportFailureOnAPty()
 {
     SerialModemLinePort port;
-    QVERIFY(port.Open("COM3"));
-    QVERIFY(!port.SetRts());
-    QVERIFY(!port.ClearRts());
-    QVERIFY(!port.SetDtr());
-    QVERIFY(!port.ClearDtr());
-    QVERIFY(!port.CtsIsOn()); // the status read fails; the last level (off) stands
-    QVERIFY(port.Close());
+    QVERIFY(port.open("COM3"));
+    QVERIFY(!port.setRts());
+    QVERIFY(!port.clearRts());
+    QVERIFY(!port.setDtr());
+    QVERIFY(!port.clearDtr());
+    QVERIFY(!port.ctsIsOn()); // the status read fails; the last level (off) stands
+    QVERIFY(port.close());
 }
 
 void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
@@ -197,7 +197,7 @@ void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
     const TransferResult result = TransferClockFrame(frame, "COM3", port, [&] {
         ++failures;
         SerialModemLinePort other;
-        openDuringFailure = !other.Open("COM3");
+        openDuringFailure = !other.open("COM3");
         char data = 0;
         dataRead = ::read(master, &data, 1);
         readError = errno;
@@ -209,7 +209,7 @@ void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
     QVERIFY(SameSettings(before, settings()));
     QCOMPARE(dataRead, ssize_t(-1)); // no data byte was written
     QCOMPARE(readError, EAGAIN);
-    QVERIFY(port.Open("COM3")); // the transfer closed the port
+    QVERIFY(port.open("COM3")); // the transfer closed the port
 }
 
 // Busy-waits 20 ms of CLOCK_MONOTONIC; the tick must have moved about 20.

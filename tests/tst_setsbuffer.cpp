@@ -97,12 +97,12 @@ void TestSetsBuffer::layoutFollowsBitZeroOnly()
     SetsBuffer buffer;
     buffer[FlagsByte] = static_cast<Byte>(flags);
     const BufferLayout layout = LayoutOf(buffer);
-    QTEST(layout.StepCount, "steps");
-    QTEST(layout.AnnualCount, "annuals");
-    QCOMPARE(layout.StepTableOffset, 14);
-    QTEST(layout.AnnualTableOffset, "annualOffset");
+    QTEST(layout.stepCount, "steps");
+    QTEST(layout.annualCount, "annuals");
+    QCOMPARE(layout.stepTableOffset, 14);
+    QTEST(layout.annualTableOffset, "annualOffset");
     // Both layouts end the annual table at byte 121.
-    QCOMPARE(layout.AnnualTableOffset + AnnualRecordSize * layout.AnnualCount, TablesEnd);
+    QCOMPARE(layout.annualTableOffset + AnnualRecordSize * layout.annualCount, TablesEnd);
 }
 
 void TestSetsBuffer::dayCodeLookupIsByEquality_data()

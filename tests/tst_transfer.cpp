@@ -35,7 +35,7 @@ Run Send(SimulatedClock& clock, const SetsBuffer& buffer = Frame())
     Run run;
     run.result = TransferClockFrame(buffer, "COM4", clock, [&] {
         ++run.failuresShown;
-        run.openDuringFailure = clock.open;
+        run.openDuringFailure = clock.isOpen;
         run.rtsDuringFailure = clock.rts;
         run.dtrDuringFailure = clock.dtr;
         run.edgeTickAtFailure = clock.lastEdgeTick;
@@ -53,7 +53,7 @@ std::vector<Op> Tail(const SimulatedClock& clock, std::size_t count)
 // The resting state after every transfer that opened the port.
 void VerifyReleased(const SimulatedClock& clock)
 {
-    QVERIFY(!clock.open);
+    QVERIFY(!clock.isOpen);
     QVERIFY(clock.rts);
     QVERIFY(!clock.dtr);
     QVERIFY(Tail(clock, 3) == (std::vector<Op>{Op::SetRts, Op::ClearDtr, Op::Close}));

@@ -1,13 +1,13 @@
 // Takes pictures of the program's windows for the documentation: creates the windows as the
 // program does, shows each one in turn and saves what the screen holds of it.
-#include "app/dialoggui.h"
-#include "app/helpdocument.h"
-#include "app/mainscreen.h"
-#include "app/services.h"
-#include "app/windows.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
-#include "print/qtprintbackend.h"
+#include "ui/dialoggui.h"
+#include "ui/helpdocument.h"
+#include "ui/mainwindow.h"
+#include "ui/qtprintbackend.h"
+#include "ui/services.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -46,9 +46,9 @@ int main(int argc, char* argv[])
     Services services{gui, port, clock, printer, documents};
     SetsBuffer buffer;
     Windows windows;
-    const auto mainScreen = CreateWindows(windows, buffer, services);
-    bool saved = Save(*mainScreen, folder + QStringLiteral("/main-window.png"));
-    for (QDialog* dialog : mainScreen->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+    const auto mainWindow = CreateWindows(windows, buffer, services);
+    bool saved = Save(*mainWindow, folder + QStringLiteral("/main-window.png"));
+    for (QDialog* dialog : mainWindow->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         const QString name = dialog->objectName().toLower();
         saved = Save(*dialog, folder + QStringLiteral("/window-%1.png").arg(name)) && saved;
     }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class DialogGui;
+class QWidget;
+struct SetsBuffer;
+
+// The file types the dialogs list, the first one chosen when a dialog opens.
+inline const QString DataFileFilter =
+    QStringLiteral("Kv40Comp Data Files [*.40t] (*.40t);;All Files [*.*] (*)");
+inline const QString DosVersionFileFilter =
+    QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv);;All Files [*.*] (*)");
+
+// "&Save...", "&Load..." and "&Load DOS Version File...". Each dialog offers the name it was
+// last given; the Save dialog's name ties the three together: after a save it is the name just
+// written, after a load the file loaded, after an import the imported file's name with ".40t"
+// (so the next save keeps the program beside the old file). It is set as soon as the user has
+// confirmed a dialog, so after a failure the next save offers the name that failed.
+class FileCommands {
+public:
+    // showFileError shows the File Error window and returns once it is closed; reloadAll
+    // refreshes the main window from the buffer.
+    FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
+                 std::function<void()> showFileError, std::function<void()> reloadAll);
+
+    void save();
+    void load();
+    void importDosVersionFile();
+
+private:
+    QWidget* owner;
+    SetsBuffer& buffer;
+    DialogGui& gui;
+    std::function<void()> showFileError;
+    std::function<void()> reloadAll;
+
+    QString saveDialogName;
+    QString loadDialogName;
+    QString importDialogName;
+};

@@ -1,0 +1,331 @@
+#include "ui/mainwindow.h"
+
+#include "comm/clockframe.h"
+#include "comm/settingsblock.h"
+#include "comm/transfer.h"
+#include "model/listlines.h"
+#include "print/report.h"
+#include "ui/aboutdialog.h"
+#include "ui/dialoggui.h"
+#include "ui/erasedialog.h"
+#include "ui/fileerrordialog.h"
+#include "ui/guard.h"
+#include "ui/helpdocument.h"
+#include "ui/layoutdialog.h"
+#include "ui/portdialog.h"
+#include "ui/printbackend.h"
+#include "ui/radiogroup.h"
+#include "ui/servicedialog.h"
+#include "ui/services.h"
+#include "ui/transfererrordialog.h"
+#include "ui/windows.h"
+#include "ui/windowstyle.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLayout>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace {
+
+QStringList ToQt(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const std::string& line : lines)
+        list << QString::fromStdString(line);
+    return list;
+}
+
+// Rebuilding a list from code is no user's choice: it must not run the list's handler.
+void ShowLines(QListWidget* list, const std::vector<std::string>& lines)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(ToQt(lines));
+}
+
+void SelectLine(QListWidget* list, int row)
+{
+    const QSignalBlocker quiet(list);
+    list->setCurrentRow(row);
+}
+
+void ShowItems(QComboBox* combo, const std::vector<std::string>& items)
+{
+    combo->clear();
+    combo->addItems(ToQt(items));
+    combo->setCurrentIndex(0);
+}
+
+} // namespace
+
+MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& services,
+                       QWidget* parent)
+    : QMainWindow(parent)
+    , buffer(buffer)
+    , windows(windows)
+    , services(services)
+    , editor(buffer)
+    , fileCommands(
+          this, buffer, services.gui,
+          // The File Error window only says that something failed; how it closes
+          // makes no difference.
+          [this] { (void)this->services.gui.execModal(*this->windows.fileErrorDialog); },
+          [this] { reloadAll(); })
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(WindowFont());
+    form.setup(*this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    KeepCentredOnScreen(*this);
+    connectCommands();
+    // The settings file is read before anything is shown: the COM Settings window, made after
+    // this one, shows the port it holds.
+    LoadSettingsBlock(buffer);
+    reloadAll();
+}
+
+std::function<void()> MainWindow::guarded(std::function<void()> command)
+{
+    return [this, command] { RunGuarded(this, services.gui, command); };
+}
+
+// Only the user's own choices run a handler: filling the controls from the buffer emits none of
+// these signals, so showing a value never writes it back.
+void MainWindow::connectCommands()
+{
+    connectStepEditor();
+    connectAnnualEditor();
+    connectStatus();
+    connectMenu();
+}
+
+void MainWindow::connectStepEditor()
+{
+    const auto edit = [this](auto change) {
+        return guarded([this, change] {
+            change();
+            showSteps();
+        });
+    };
+    connect(form.stepList, &QListWidget::currentRowChanged, this,
+            guarded([this] { stepLineChosen(); }));
+    connect(form.stepNumberCombo, &QComboBox::activated, this,
+            guarded([this] { stepNumberChosen(); }));
+    connect(form.dayCombo, &QComboBox::activated, this,
+            edit([this] { editor.setDayCode(form.dayCombo->currentIndex()); }));
+    connect(form.hourCombo, &QComboBox::activated, this,
+            edit([this] { editor.setHour(form.hourCombo->currentIndex()); }));
+    connect(form.minuteCombo, &QComboBox::activated, this,
+            edit([this] { editor.setMinute(form.minuteCombo->currentIndex()); }));
+    connect(form.amPmGroup, &RadioGroup::clicked, this,
+            edit([this] { editor.setAmPm(form.amPmGroup->itemIndex()); }));
+    connect(form.relayGroup, &RadioGroup::clicked, this,
+            edit([this] { editor.setRelay(form.relayGroup->itemIndex()); }));
+    connect(form.eraseButton, &QToolButton::clicked, this, guarded([this] { erase(); }));
+    connect(form.layoutButton, &QToolButton::clicked, this, guarded([this] { configureLayout(); }));
+}
+
+void MainWindow::connectAnnualEditor()
+{
+    connect(form.annualList, &QListWidget::currentRowChanged, this,
+            guarded([this] { annualLineChosen(); }));
+    connect(form.annualNumberCombo, &QComboBox::activated, this,
+            guarded([this] { annualNumberChosen(); }));
+    const std::array<QComboBox*, AnnualFieldCount> dates = form.dateCombos();
+    for (int f = 0; f < AnnualFieldCount; ++f) {
+        QComboBox* combo = dates[static_cast<std::size_t>(f)];
+        connect(combo, &QComboBox::activated, this, guarded([this, f, combo] {
+                    editor.setAnnualField(static_cast<AnnualField>(f), combo->currentIndex());
+                    showAnnuals();
+                }));
+    }
+}
+
+// A status change shows nothing anew: the control already shows what was written.
+void MainWindow::connectStatus()
+{
+    connect(form.dstGroup, &RadioGroup::clicked, this,
+            guarded([this] { editor.setDst(form.dstGroup->itemIndex()); }));
+    connect(form.statusRelayGroup, &RadioGroup::clicked, this,
+            guarded([this] { editor.setStatusRelay(form.statusRelayGroup->itemIndex()); }));
+    connect(form.elLampGroup, &RadioGroup::clicked, this,
+            guarded([this] { editor.setElLamp(form.elLampGroup->itemIndex()); }));
+    connect(form.pulseCombo, &QComboBox::activated, this,
+            guarded([this] { editor.setPulse(form.pulseCombo->currentIndex()); }));
+}
+
+void MainWindow::connectMenu()
+{
+    // The Help menu's two windows only inform: how they are closed makes no difference.
+    // They are made after this window, so each is looked up when its command runs.
+    const auto show = [this](auto window) {
+        return guarded([this, window] { (void)services.gui.execModal(*(windows.*window)); });
+    };
+    connect(form.loadAction, &QAction::triggered, this, guarded([this] { fileCommands.load(); }));
+    connect(form.saveAction, &QAction::triggered, this, guarded([this] { fileCommands.save(); }));
+    connect(form.printAction, &QAction::triggered, this, guarded([this] { print(); }));
+    connect(form.exitAction, &QAction::triggered, this, guarded([this] { close(); }));
+    connect(form.sendAction, &QAction::triggered, this, guarded([this] { sendToClock(); }));
+    connect(form.settingsAction, &QAction::triggered, this, guarded([this] { choosePort(); }));
+    connect(form.importDosAction, &QAction::triggered, this,
+            guarded([this] { fileCommands.importDosVersionFile(); }));
+    connect(form.helpAction, &QAction::triggered, this, guarded([this] { showHelp(); }));
+    connect(form.serviceAction, &QAction::triggered, this, show(&Windows::serviceDialog));
+    connect(form.aboutAction, &QAction::triggered, this, show(&Windows::aboutDialog));
+}
+
+void MainWindow::reloadAll()
+{
+    const MainView view = editor.reloadAll();
+    ShowLines(form.stepList, view.stepLines);
+    showStepControls(view.step);
+    SelectLine(form.stepList, editor.state().currentStep);
+    ShowLines(form.annualList, view.annualLines);
+    showAnnualControls(view.annual);
+    SelectLine(form.annualList, editor.state().currentAnnual);
+    showStatus(editor.statusControls());
+    ShowItems(form.stepNumberCombo, view.stepNumbers);
+    ShowItems(form.annualNumberCombo, view.annualNumbers);
+}
+
+void MainWindow::changeLayout(int item)
+{
+    editor.setLayout(item);
+    reloadAll();
+}
+
+// The list first, then the controls: showing a cleared Am step writes its day byte after the
+// list has been drawn, so its line keeps the text it had.
+void MainWindow::showSteps()
+{
+    ShowLines(form.stepList, editor.stepLines());
+    SelectLine(form.stepList, editor.state().currentStep);
+    showStepControls(editor.stepControls());
+}
+
+void MainWindow::showStepControls(const StepControls& shown)
+{
+    form.stepNumberCombo->setCurrentIndex(shown.step);
+    form.relayGroup->setItemIndex(shown.relay);
+    form.dayCombo->setCurrentIndex(shown.days);
+    form.amPmGroup->setItemIndex(shown.amPm);
+    form.hourCombo->setCurrentIndex(shown.hour);
+    form.minuteCombo->setCurrentIndex(shown.minute);
+}
+
+void MainWindow::showAnnuals()
+{
+    ShowLines(form.annualList, editor.annualLines());
+    SelectLine(form.annualList, editor.state().currentAnnual);
+    showAnnualControls(editor.annualControls());
+}
+
+void MainWindow::showAnnualControls(const AnnualControls& shown)
+{
+    form.annualNumberCombo->setCurrentIndex(shown.annual);
+    const std::array<QComboBox*, AnnualFieldCount> dates = form.dateCombos();
+    for (std::size_t f = 0; f < dates.size(); ++f)
+        dates[f]->setCurrentIndex(shown.dates[f]);
+}
+
+void MainWindow::showStatus(const StatusControls& shown)
+{
+    form.dstGroup->setItemIndex(shown.dst);
+    form.statusRelayGroup->setItemIndex(shown.relay);
+    form.elLampGroup->setItemIndex(shown.elLamp);
+    form.pulseCombo->setCurrentIndex(shown.pulse);
+}
+
+void MainWindow::stepLineChosen()
+{
+    if (form.stepList->currentRow() < 0)
+        return;
+    editor.chooseStep(form.stepList->currentRow());
+    showStepControls(editor.stepControls());
+}
+
+void MainWindow::stepNumberChosen()
+{
+    editor.chooseStep(form.stepNumberCombo->currentIndex());
+    SelectLine(form.stepList, editor.state().currentStep);
+    showStepControls(editor.stepControls());
+}
+
+void MainWindow::annualLineChosen()
+{
+    if (form.annualList->currentRow() < 0)
+        return;
+    editor.chooseAnnual(form.annualList->currentRow());
+    showAnnualControls(editor.annualControls());
+}
+
+void MainWindow::annualNumberChosen()
+{
+    editor.chooseAnnual(form.annualNumberCombo->currentIndex());
+    SelectLine(form.annualList, editor.state().currentAnnual);
+    showAnnualControls(editor.annualControls());
+}
+
+// Whatever the user did in the Erase or Configure window, the whole program is shown anew.
+void MainWindow::erase()
+{
+    windows.eraseDialog->reset();
+    if (services.gui.execModal(*windows.eraseDialog) == QDialog::Accepted)
+        editor.erase(windows.eraseDialog->choice());
+    reloadAll();
+}
+
+void MainWindow::configureLayout()
+{
+    services.gui.execModal(*windows.layoutDialog);
+    reloadAll();
+}
+
+void MainWindow::choosePort()
+{
+    // Closed by OK or by the close box alike: a pick took effect when it was made.
+    services.gui.execModal(*windows.portDialog);
+    if (!SaveSettingsBlock(buffer)) {
+        // Not reported: the choice stays in force for this run and is lost at exit.
+    }
+}
+
+void MainWindow::sendToClock()
+{
+    const std::string portName = PrepareClockFrame(buffer, services.clock);
+    // The outcome needs no further handling here: a failure has been shown by then, a success
+    // shows nothing, and the window shows nothing of the stamp.
+    TransferClockFrame(buffer, portName, services.port,
+                       [this] { services.gui.execModal(*windows.transferErrorDialog); });
+}
+
+void MainWindow::print()
+{
+    const std::unique_ptr<PrintJob> job = services.printer.choosePrinter(this);
+    if (!job)
+        return;
+    // The report shows the status as the controls show it, and changes no control.
+    const StatusControls status{form.dstGroup->itemIndex(), form.statusRelayGroup->itemIndex(),
+                                form.elLampGroup->itemIndex(), form.pulseCombo->currentIndex()};
+    DrawReport(*job, form.stepList->font(),
+               LayoutReport(buffer, editor.layout(), status, job->verticalDpi()));
+}
+
+void MainWindow::showHelp()
+{
+    const std::optional<QString> guide =
+        FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    // A missing guide or a desktop without a PDF viewer is not reported: the guide is an aid,
+    // the program works the same without it, and the desktop tells of a viewer that fails.
+    if (guide)
+        (void)services.documents.open(*guide);
+}

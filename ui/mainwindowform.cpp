@@ -1,0 +1,200 @@
+#include "ui/mainwindowform.h"
+
+#include "model/controlitems.h"
+#include "ui/icons.h"
+#include "ui/radiogroup.h"
+#include "ui/windowstyle.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr QSize ClientSize{412, 420};
+constexpr int HeadingPointSize = 12;
+constexpr int ListHeight = 19; // a drop-down list's height
+
+QStringList ToQt(const ItemList& items)
+{
+    QStringList list;
+    for (const std::string& item : items)
+        list << QString::fromStdString(item);
+    return list;
+}
+
+template <typename Control> Control* Place(Control* control, const char* name, QRect geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// A fixed drop-down list: the user picks an item and cannot type.
+QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemList& items = {})
+{
+    auto* box = Place(new QComboBox(client), name, geometry);
+    box->addItems(ToQt(items));
+    box->setMaxVisibleItems(12);
+    return box;
+}
+
+RadioGroup* Radios(QWidget* client, const char* name, const char* title, QRect geometry,
+                   const ItemList& items)
+{
+    return Place(new RadioGroup(QLatin1String(title), ToQt(items), client), name, geometry);
+}
+
+QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
+{
+    auto* box = Place(new QListWidget(client), name, geometry);
+    box->setSelectionMode(QAbstractItemView::SingleSelection);
+    box->setUniformItemSizes(true);
+    return box;
+}
+
+void Label(QWidget* client, const char* text, QPoint at)
+{
+    auto* label = new QLabel(QLatin1String(text), client);
+    label->move(at);
+    label->adjustSize();
+}
+
+void CentredLabel(QWidget* client, const char* text, int left, int right, int top)
+{
+    auto* label = new QLabel(QLatin1String(text), client);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setGeometry(left, top, right - left, 14);
+}
+
+void Heading(QWidget* client, const char* text, QPoint at)
+{
+    auto* label = new QLabel(QLatin1String(text), client);
+    label->setFont(HeadingFont(HeadingPointSize));
+    label->move(at);
+    label->adjustSize();
+}
+
+void Rule(QWidget* client, int top)
+{
+    auto* rule = new QFrame(client);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    rule->setGeometry(4, top, ClientSize.width() - 8, 2);
+}
+
+QToolButton* ImageButton(QWidget* client, const char* name, QRect geometry, const QIcon& icon,
+                         const char* hint)
+{
+    auto* button = Place(new QToolButton(client), name, geometry);
+    button->setIcon(icon);
+    button->setIconSize(geometry.size() - QSize(8, 8));
+    button->setToolTip(QLatin1String(hint));
+    button->setAutoRaise(true);
+    return button;
+}
+
+QAction* Item(QMenu* menu, const char* name, const char* caption)
+{
+    QAction* action = menu->addAction(QLatin1String(caption));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+void MainWindowForm::setup(QMainWindow& window)
+{
+    auto* client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientSize);
+    window.setCentralWidget(client);
+    setupSteps(client);
+    setupAnnuals(client);
+    setupStatus(client);
+    setupMenu(window);
+}
+
+void MainWindowForm::setupSteps(QWidget* client)
+{
+    Heading(client, "Program Steps", {8, 2});
+    stepNumberCombo = List(client, "stepNumberCombo", {40, 32, 41, ListHeight});
+    dayCombo = List(client, "dayCombo", {96, 32, 49, ListHeight}, DayCodeItems());
+    hourCombo = List(client, "hourCombo", {160, 32, 49, ListHeight}, HourItems());
+    minuteCombo = List(client, "minuteCombo", {224, 32, 41, ListHeight}, MinuteItems());
+    amPmGroup = Radios(client, "amPmGroup", "Am/Pm", {280, 24, 49, 49}, AmPmItems());
+    relayGroup = Radios(client, "relayGroup", "Relay", {280, 80, 49, 49}, OnOffItems());
+    Label(client, "Step #", {40, 56});
+    Label(client, "Days", {96, 56});
+    Label(client, "Hours", {160, 56});
+    Label(client, "Minutes", {224, 56});
+    stepList = ListBox(client, "stepList", {40, 72, 225, 57});
+    eraseButton =
+        ImageButton(client, "eraseButton", {352, 32, 41, 41}, EraseAllIcon(), "Erase All");
+    layoutButton = ImageButton(client, "layoutButton", {352, 88, 41, 41}, ConfigureBufferIcon(),
+                               "Configure Buffer");
+    Rule(client, 140);
+}
+
+void MainWindowForm::setupAnnuals(QWidget* client)
+{
+    Heading(client, "Skip Plans (Annuals)", {8, 150});
+    annualNumberCombo = List(client, "annualNumberCombo", {24, 184, 41, ListHeight});
+    startMonthCombo = List(client, "startMonthCombo", {80, 184, 49, ListHeight}, StartMonthItems());
+    startDayCombo = List(client, "startDayCombo", {136, 184, 41, ListHeight}, DayItems());
+    startYearCombo = List(client, "startYearCombo", {184, 184, 41, ListHeight}, StartYearItems());
+    endMonthCombo = List(client, "endMonthCombo", {240, 184, 41, ListHeight}, EndMonthItems());
+    endDayCombo = List(client, "endDayCombo", {288, 184, 41, ListHeight}, DayItems());
+    endYearCombo = List(client, "endYearCombo", {336, 184, 41, ListHeight}, EndYearItems());
+    const char* columns[] = {"Annual #", "Month", "Day", "Year", "Month", "Day", "Year"};
+    const int lefts[] = {24, 80, 136, 184, 240, 288, 336};
+    for (int i = 0; i < 7; ++i)
+        Label(client, columns[i], {lefts[i], 208});
+    CentredLabel(client, "Start", 80, 225, 224);
+    CentredLabel(client, "End", 240, 377, 224);
+    annualList = ListBox(client, "annualList", {32, 248, 353, 41});
+    Rule(client, 298);
+}
+
+void MainWindowForm::setupStatus(QWidget* client)
+{
+    Heading(client, "Status...", {16, 336});
+    dstGroup = Radios(client, "dstGroup", "DST", {120, 320, 49, 49}, DstItems());
+    statusRelayGroup =
+        Radios(client, "statusRelayGroup", "Relay", {184, 320, 49, 49}, OffOnItems());
+    elLampGroup = Radios(client, "elLampGroup", "EL Lamp", {248, 320, 57, 49}, OffOnItems());
+    Label(client, "Pulse", {320, 320});
+    pulseCombo = List(client, "pulseCombo", {320, 336, 49, 22}, PulseItems());
+}
+
+void MainWindowForm::setupMenu(QMainWindow& window)
+{
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("mainMenu"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    loadAction = Item(file, "loadAction", "&Load...");
+    saveAction = Item(file, "saveAction", "&Save...");
+    file->addSeparator();
+    printAction = Item(file, "printAction", "&Print...");
+    exitAction = Item(file, "exitAction", "&Exit");
+
+    QMenu* communicate = bar->addMenu(QStringLiteral("&Communicate"));
+    sendAction = Item(communicate, "sendAction", "&Send to Clock");
+
+    // "&Settings" is a command of the menu bar itself, with no submenu.
+    settingsAction = bar->addAction(QStringLiteral("&Settings"));
+    settingsAction->setObjectName(QStringLiteral("settingsAction"));
+
+    QMenu* utilities = bar->addMenu(QStringLiteral("&Utilities"));
+    importDosAction = Item(utilities, "importDosAction", "&Load DOS Version File...");
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    helpAction = Item(help, "helpAction", "&Help (pdf)...");
+    help->addSeparator();
+    serviceAction = Item(help, "serviceAction", "&Service...");
+    aboutAction = Item(help, "aboutAction", "&About...");
+}

@@ -1,0 +1,74 @@
+#include "ui/qtprintbackend.h"
+
+#include <QPrintDialog>
+
+#include <stdexcept>
+#include <string>
+
+QtPrintJob::QtPrintJob(QPrinter& printer)
+    : printer(printer)
+{
+}
+
+QtPrintJob::~QtPrintJob()
+{
+    // A job left open by an error nobody caught is not sent half drawn.
+    if (painter.isActive())
+        abort();
+}
+
+int QtPrintJob::verticalDpi() const
+{
+    // The resolution the painter maps point sizes with, so that positions and type agree.
+    return printer.logicalDpiY();
+}
+
+void QtPrintJob::begin()
+{
+    if (!painter.begin(&printer))
+        throw std::runtime_error("The printer could not start the print job.");
+    throwIfPrinterFailed("start the print job");
+    painter.setPen(Qt::black);
+}
+
+void QtPrintJob::drawText(int x, int y, const QFont& font, const QString& text)
+{
+    painter.setFont(font);
+    // The rectangle only anchors the text's top-left corner: nothing is clipped to it.
+    const QRect anchor(x, y, printer.width(), printer.height());
+    painter.drawText(anchor, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, text);
+    throwIfPrinterFailed("print the report");
+}
+
+void QtPrintJob::end()
+{
+    if (!painter.end())
+        throw std::runtime_error("The printer could not finish the print job.");
+    throwIfPrinterFailed("finish the print job");
+}
+
+void QtPrintJob::abort() noexcept
+{
+    // Qt's PDF-based print engines (PDF files, and CUPS printers, which are fed a PDF) cannot
+    // abort: they refuse, and the job then ends with the lines drawn so far. Where the engine can,
+    // nothing reaches the printer.
+    printer.abort();
+    if (painter.isActive())
+        painter.end();
+}
+
+void QtPrintJob::throwIfPrinterFailed(const char* what) const
+{
+    if (printer.printerState() == QPrinter::Error)
+        throw std::runtime_error(std::string("The printer could not ") + what + ".");
+}
+
+std::unique_ptr<PrintJob> QtPrintBackend::choosePrinter(QWidget* parent)
+{
+    if (!printer)
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return std::make_unique<QtPrintJob>(*printer);
+}
