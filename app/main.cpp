@@ -14,7 +14,7 @@
 namespace {
 
 // The one clock image of the run and the one instance of each window; both live until exit.
-SetsBuffer Sets;
+SetsBuffer Program;
 Windows TheWindows;
 
 } // namespace
@@ -31,8 +31,8 @@ int main(int argc, char* argv[])
     QtPrintBackend printer;
     Services services{gui, port, clock, printer, documents};
     try {
-        const auto mainScreen = CreateWindows(TheWindows, Sets, services);
-        mainScreen->show();
+        const auto mainWindow = CreateWindows(TheWindows, Program, services);
+        mainWindow->show();
         application.exec();
     } catch (const std::exception& error) {
         gui.showException(nullptr, QString::fromLocal8Bit(error.what()));

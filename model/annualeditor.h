@@ -5,7 +5,7 @@
 #include <array>
 
 // What the annual editor's controls show, as item indices (NoItem for none): the annual's
-// number and its six date lists startMonthCombo .. endYearCombo.
+// number and its six date lists, start month .. end year.
 struct AnnualControls {
     int annual = 0;
     std::array<int, AnnualFieldCount> dates{};
@@ -13,7 +13,7 @@ struct AnnualControls {
     friend bool operator==(const AnnualControls&, const AnnualControls&) = default;
 };
 
-// Items in each date list, startMonthCombo .. endYearCombo. The blank last items of the day lists
+// Items in each date list, start month .. end year. The blank last items of the day lists
 // and of the start year stand for 32 and 100; the end year has no blank item.
 constexpr std::array<int, AnnualFieldCount> DateItemCounts{13, 33, 101, 13, 33, 100};
 

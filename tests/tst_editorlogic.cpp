@@ -1,11 +1,13 @@
 #include "model/annualeditor.h"
 #include "model/bufferconfig.h"
+#include "model/programeditor.h"
 #include "model/stepeditor.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -52,6 +54,8 @@ private slots:
     void erase_data();
     void erase();
     void layoutItem();
+    void editorItemsMeanWhatTheirControlsShow_data();
+    void editorItemsMeanWhatTheirControlsShow();
 };
 
 void TestEditorLogic::stepWriters_data()
@@ -232,6 +236,50 @@ void TestEditorLogic::layoutItem()
     QCOMPARE(LayoutItem(buffer), 1);
     SetLayoutItem(buffer, 0);
     QCOMPARE(int(buffer[FlagsByte]), 0x84);
+}
+
+// The program editor takes a control's item index; what each index means is its rule, not the
+// window's: the step's relay lists "On" first, the status lists "No"/"Off" first.
+void TestEditorLogic::editorItemsMeanWhatTheirControlsShow_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("expected");
+
+    const int step3 = StepOffset(3);
+    QTest::newRow("Pm") << "amPm" << 1 << step3 << 0x87;
+    QTest::newRow("Am") << "amPm" << 0 << step3 << 0x07;
+    QTest::newRow("relay item 0 is On") << "relay" << 0 << step3 + 2 << 0x82;
+    QTest::newRow("relay item 1 is Off") << "relay" << 1 << step3 + 2 << 0x02;
+    QTest::newRow("DST item 1 is Yes") << "dst" << 1 << DstByte << int(DstYes);
+    QTest::newRow("status relay item 1 is On") << "statusRelay" << 1 << FlagsByte << 0x80;
+    QTest::newRow("EL lamp item 0 is Off") << "elLamp" << 0 << FlagsByte << 0x00;
+    QTest::newRow("layout item 1 is 30 steps") << "layout" << 1 << FlagsByte << 0x01;
+}
+
+void TestEditorLogic::editorItemsMeanWhatTheirControlsShow()
+{
+    QFETCH(QString, change);
+    QFETCH(int, item);
+    QFETCH(int, byte);
+    QFETCH(int, expected);
+
+    SetsBuffer buffer;
+    buffer[StepOffset(3)] = 0x07;     // 7 Am
+    buffer[StepOffset(3) + 2] = 0x02; // Mon, Off
+    ProgramEditor editor(buffer);
+    editor.chooseStep(3);
+    const std::map<QString, std::function<void()>> changes{
+        {"amPm", [&] { editor.setAmPm(item); }},
+        {"relay", [&] { editor.setRelay(item); }},
+        {"dst", [&] { editor.setDst(item); }},
+        {"statusRelay", [&] { editor.setStatusRelay(item); }},
+        {"elLamp", [&] { editor.setElLamp(item); }},
+        {"layout", [&] { editor.setLayout(item); }},
+    };
+    changes.at(change)();
+    QCOMPARE(int(buffer[byte]), expected);
 }
 
 QTEST_APPLESS_MAIN(TestEditorLogic)

@@ -37,7 +37,7 @@ void WriteFile(const QString& name, const QByteArray& bytes)
 
 } // namespace
 
-class TestMainScreen : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +67,7 @@ private:
     std::unique_ptr<TestApp> app;
 };
 
-void TestMainScreen::init()
+void TestMainWindow::init()
 {
     QVERIFY(workDir.isValid());
     previousDir = QDir::currentPath();
@@ -76,13 +76,13 @@ void TestMainScreen::init()
     app = std::make_unique<TestApp>();
 }
 
-void TestMainScreen::cleanup()
+void TestMainWindow::cleanup()
 {
     app.reset();
     QDir::setCurrent(previousDir);
 }
 
-void TestMainScreen::startsClearedWithoutSettingsFile()
+void TestMainWindow::startsClearedWithoutSettingsFile()
 {
     app->start();
     QStringList steps, annuals;
@@ -117,7 +117,7 @@ void TestMainScreen::startsClearedWithoutSettingsFile()
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // reading never creates it
 }
 
-void TestMainScreen::settingsFileFillsTheBlock_data()
+void TestMainWindow::settingsFileFillsTheBlock_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("block");
@@ -131,7 +131,7 @@ void TestMainScreen::settingsFileFillsTheBlock_data()
         << QByteArray("\xFF\x01\x02\x03\x04\x05\x06\x07\x08\x09", 10);
 }
 
-void TestMainScreen::settingsFileFillsTheBlock()
+void TestMainWindow::settingsFileFillsTheBlock()
 {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, block);
@@ -142,7 +142,7 @@ void TestMainScreen::settingsFileFillsTheBlock()
     QCOMPARE(app->lines("stepList").size(), 16); // the block never reaches the tables
 }
 
-void TestMainScreen::flagsByteChoosesLayoutAndStatus()
+void TestMainWindow::flagsByteChoosesLayoutAndStatus()
 {
     app->buffer[FlagsByte] = 0x01;
     app->start();
@@ -160,7 +160,7 @@ void TestMainScreen::flagsByteChoosesLayoutAndStatus()
     QCOMPARE(int(app->buffer[FlagsByte]), 0x85);
 }
 
-void TestMainScreen::valuesBeyondAListChooseNoItem()
+void TestMainWindow::valuesBeyondAListChooseNoItem()
 {
     WriteStep(app->buffer, 0, {0x15, 0x75, 0x02}); // hour 15, minute 75
     app->buffer[62 + EndYearField] = 0xA0;
@@ -183,7 +183,7 @@ void TestMainScreen::valuesBeyondAListChooseNoItem()
     QCOMPARE(app->buffer[PulseByte], before[PulseByte]);
 }
 
-void TestMainScreen::showingNeverWritesStatusBytes()
+void TestMainWindow::showingNeverWritesStatusBytes()
 {
     app->buffer[DstByte] = 0x01;
     app->buffer[FlagsByte] = 0x7A; // every bit without a control set, layout 16
@@ -194,7 +194,7 @@ void TestMainScreen::showingNeverWritesStatusBytes()
     QCOMPARE(int(app->buffer[FlagsByte]), 0x7A);
 }
 
-void TestMainScreen::controlsSitAtTheirGeometry_data()
+void TestMainWindow::controlsSitAtTheirGeometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
@@ -221,7 +221,7 @@ void TestMainScreen::controlsSitAtTheirGeometry_data()
     QTest::newRow("layoutButton") << "layoutButton" << QRect(352, 88, 41, 41);
 }
 
-void TestMainScreen::controlsSitAtTheirGeometry()
+void TestMainWindow::controlsSitAtTheirGeometry()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
@@ -231,7 +231,7 @@ void TestMainScreen::controlsSitAtTheirGeometry()
     QCOMPARE(control->geometry(), geometry);
 }
 
-void TestMainScreen::clientAreaAndWindow()
+void TestMainWindow::clientAreaAndWindow()
 {
     MainWindow& window = app->start();
     window.show();
@@ -247,7 +247,7 @@ void TestMainScreen::clientAreaAndWindow()
     QCOMPARE(window.font().pointSize(), 8);
 }
 
-void TestMainScreen::menuCaptions()
+void TestMainWindow::menuCaptions()
 {
     MainWindow& window = app->start();
     QStringList menu;
@@ -277,7 +277,7 @@ void TestMainScreen::menuCaptions()
     QCOMPARE(menu, expected);
 }
 
-void TestMainScreen::everyCommandIsEnabled()
+void TestMainWindow::everyCommandIsEnabled()
 {
     MainWindow& window = app->start();
     for (QAction* action : window.findChildren<QAction*>()) {
@@ -286,7 +286,7 @@ void TestMainScreen::everyCommandIsEnabled()
     }
 }
 
-void TestMainScreen::exitClosesTheMainWindow()
+void TestMainWindow::exitClosesTheMainWindow()
 {
     MainWindow& window = app->start();
     window.show();
@@ -296,7 +296,7 @@ void TestMainScreen::exitClosesTheMainWindow()
     QVERIFY(!QFile::exists(QStringLiteral("halvex.dat"))); // nothing is saved at exit
 }
 
-void TestMainScreen::eightWindowsWithTheirCaptions()
+void TestMainWindow::eightWindowsWithTheirCaptions()
 {
     app->start();
     const Windows& w = app->windows;
@@ -334,7 +334,7 @@ static QStringList Texts(const QDialog& window)
     return texts;
 }
 
-void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText_data()
+void TestMainWindow::helpWindowsOpenRepeatedlyWithTheSameText_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("window");
@@ -346,7 +346,7 @@ void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText_data()
                              << "serviceDialog" << QStringList{"Tel. 555-0142"};
 }
 
-void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
+void TestMainWindow::helpWindowsOpenRepeatedlyWithTheSameText()
 {
     QFETCH(QString, action);
     QFETCH(QString, window);
@@ -384,7 +384,7 @@ void TestMainScreen::helpWindowsOpenRepeatedlyWithTheSameText()
         QCOMPARE(app->windows.aboutDialog->findChild<QLabel*>("version")->font().pointSize(), 12);
 }
 
-void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn()
+void TestMainWindow::escapingErrorsAreShownAndTheProgramGoesOn()
 {
     MainWindow& window = app->start();
     RunGuarded(&window, app->gui, [] { throw std::runtime_error("disk on fire"); });
@@ -394,5 +394,5 @@ void TestMainScreen::escapingErrorsAreShownAndTheProgramGoesOn()
     QCOMPARE(app->gui.exceptions.first(), QStringLiteral("disk on fire"));
 }
 
-QTEST_MAIN(TestMainScreen)
-#include "tst_mainscreen.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
