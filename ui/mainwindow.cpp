@@ -9,6 +9,7 @@
 #include "ui/dialoggui.h"
 #include "ui/erasedialog.h"
 #include "ui/fileerrordialog.h"
+#include "ui/filledcontrols.h"
 #include "ui/guard.h"
 #include "ui/helpdocument.h"
 #include "ui/layoutdialog.h"
@@ -27,41 +28,7 @@
 #include <QDir>
 #include <QLayout>
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QToolButton>
-
-namespace {
-
-QStringList ToQt(const std::vector<std::string>& lines)
-{
-    QStringList list;
-    for (const std::string& line : lines)
-        list << QString::fromStdString(line);
-    return list;
-}
-
-// Rebuilding a list from code is no user's choice: it must not run the list's handler.
-void ShowLines(QListWidget* list, const std::vector<std::string>& lines)
-{
-    const QSignalBlocker quiet(list);
-    list->clear();
-    list->addItems(ToQt(lines));
-}
-
-void SelectLine(QListWidget* list, int row)
-{
-    const QSignalBlocker quiet(list);
-    list->setCurrentRow(row);
-}
-
-void ShowItems(QComboBox* combo, const std::vector<std::string>& items)
-{
-    combo->clear();
-    combo->addItems(ToQt(items));
-    combo->setCurrentIndex(0);
-}
-
-} // namespace
 
 MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& services,
                        QWidget* parent)
