@@ -1,16 +1,19 @@
 #include "comm/serialport.h"
 
+#include "comm/portlock.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-std::optional<std::string> SerialDevicePath(const std::string& portName)
+std::optional<int> ComNumber(const std::string& portName)
 {
     const std::string prefix = "COM";
     if (portName.size() <= prefix.size() || portName.compare(0, prefix.size(), prefix) != 0)
@@ -21,10 +24,27 @@ std::optional<std::string> SerialDevicePath(const std::string& portName)
     const auto [stop, error] = std::from_chars(digits, end, number);
     if (error != std::errc() || stop != end || number < 1)
         return std::nullopt;
+    return number;
+}
+
+std::string BuiltInDevice(int comNumber)
+{
+    return "/dev/ttyS" + std::to_string(comNumber - 1);
+}
+
+std::optional<std::string> SerialDevicePath(const std::string& portName, const PortChoice& choice)
+{
+    const std::optional<int> number = ComNumber(portName);
+    if (!number)
+        return std::nullopt;
     const std::string variable = "HALVEX_" + portName;
     if (const char* device = std::getenv(variable.c_str()); device && *device)
         return std::string(device);
-    return "/dev/ttyS" + std::to_string(number - 1);
+    if (choice) {
+        if (std::string chosen = choice(*number); !chosen.empty())
+            return chosen;
+    }
+    return BuiltInDevice(*number);
 }
 
 std::uint32_t MonotonicTickMs()
@@ -36,8 +56,40 @@ std::uint32_t MonotonicTickMs()
     return static_cast<std::uint32_t>(ms);
 }
 
-SerialModemLinePort::SerialModemLinePort(Tick tick)
+namespace {
+
+PortProblem ProblemOfOpen(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return PortProblem::NoSuchDevice;
+    case EIO: // a /dev/ttyS* whose UART is missing can refuse the open itself
+        return PortProblem::NoHardware;
+    case EACCES:
+    case EPERM:
+        return PortProblem::PermissionDenied;
+    case EBUSY: // another program's exclusive mode, for a user who is not root
+        return PortProblem::Busy;
+    default:
+        return PortProblem::OtherError;
+    }
+}
+
+// A built-in port without its chip still opens, but the kernel knows it has none. Devices that
+// are no UART at all (a USB modem, a pseudo-terminal) do not answer the question: they pass.
+bool HasNoUart(int fd)
+{
+    serial_struct serial{};
+    return ::ioctl(fd, TIOCGSERIAL, &serial) == 0 && serial.type == PORT_UNKNOWN;
+}
+
+} // namespace
+
+SerialModemLinePort::SerialModemLinePort(Tick tick, PortChoice choice)
     : tick(std::move(tick))
+    , choice(std::move(choice))
 {
 }
 
@@ -47,31 +99,61 @@ SerialModemLinePort::~SerialModemLinePort()
         close();
 }
 
-bool SerialModemLinePort::open(const std::string& name)
+PortOpenResult SerialModemLinePort::open(const std::string& name)
 {
     if (fd >= 0)
-        return false;
-    const std::optional<std::string> path = SerialDevicePath(name);
+        return {PortProblem::Busy, {}, 0};
+    const std::optional<std::string> path = SerialDevicePath(name, choice);
     if (!path)
-        return false;
+        return {PortProblem::UnknownPort, {}, 0};
     // O_NONBLOCK: do not wait for a carrier the clock never raises.
     const int opened = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (opened < 0)
-        return false;
-    // The lock comes first: a program that holds the port keeps its exclusive mode, which a
-    // failed attempt here must neither set nor clear. TIOCEXCL alone would not do, since it
-    // does not stop a privileged opener.
-    if (::flock(opened, LOCK_EX | LOCK_NB) != 0 || ::ioctl(opened, TIOCEXCL) != 0) {
-        ::close(opened); // also drops the lock
-        return false;
-    }
+        return {ProblemOfOpen(errno), *path, errno};
+    const PortOpenResult taken = take(opened, *path);
+    if (!taken)
+        ::close(opened); // also drops an flock this attempt took; nothing else was changed
+    return taken;
+}
+
+// Another program's hold is looked at before anything is set: its exclusive mode (which does
+// not stop root, so it is read rather than relied on), its flock, and its lock file. This
+// program's exclusive mode is set only once the port is known to be free, so closing clears only
+// what this program set.
+PortOpenResult SerialModemLinePort::take(int opened, const std::string& device)
+{
+    int exclusive = 0;
+    if (::ioctl(opened, TIOCGEXCL, &exclusive) == 0 && exclusive != 0)
+        return {PortProblem::Busy, device, EBUSY};
+    if (::flock(opened, LOCK_EX | LOCK_NB) != 0)
+        return {PortProblem::Busy, device, errno};
+    if (HeldByLockFile(device))
+        return {PortProblem::Busy, device, EBUSY};
+    if (HasNoUart(opened))
+        return {PortProblem::NoHardware, device, EIO};
+    if (::ioctl(opened, TIOCEXCL) != 0)
+        return {PortProblem::OtherError, device, errno};
     fd = opened;
-    return true;
+    lastCts = false;
+    lost = false;
+    return {PortProblem::None, device, 0};
+}
+
+// A USB adapter that is pulled out answers every later call with one of these.
+void SerialModemLinePort::noteFailure()
+{
+    if (errno == EIO || errno == ENXIO || errno == ENODEV)
+        lost = true;
 }
 
 bool SerialModemLinePort::changeLine(unsigned long request, int line)
 {
-    return fd >= 0 && ::ioctl(fd, request, &line) == 0;
+    if (fd < 0)
+        return false;
+    if (::ioctl(fd, request, &line) == 0)
+        return true;
+    noteFailure();
+    return false;
 }
 
 bool SerialModemLinePort::setRts()
@@ -97,8 +179,12 @@ bool SerialModemLinePort::clearDtr()
 bool SerialModemLinePort::ctsIsOn()
 {
     int status = 0;
-    if (fd >= 0 && ::ioctl(fd, TIOCMGET, &status) == 0)
-        lastCts = (status & TIOCM_CTS) != 0;
+    if (fd >= 0) {
+        if (::ioctl(fd, TIOCMGET, &status) == 0)
+            lastCts = (status & TIOCM_CTS) != 0;
+        else
+            noteFailure();
+    }
     return lastCts;
 }
 
@@ -106,7 +192,7 @@ bool SerialModemLinePort::close()
 {
     if (fd < 0)
         return false;
-    ::ioctl(fd, TIOCNXCL);
+    ::ioctl(fd, TIOCNXCL); // the exclusive mode this program set when it took the port
     const int closing = fd;
     fd = -1;
     return ::close(closing) == 0;

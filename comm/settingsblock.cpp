@@ -1,27 +1,67 @@
 #include "comm/settingsblock.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The settings file is opened without blocking and used only when it is a plain file: a named
+// pipe or a device at its name would otherwise stop the program at start-up or in Settings.
+int OpenPlainFile(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    struct stat file {};
+    if (::fstat(fd, &file) != 0 || !S_ISREG(file.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 void LoadSettingsBlock(SetsBuffer& buffer, const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    const int fd = OpenPlainFile(path, O_RDONLY);
+    if (fd < 0)
         return; // no settings file yet: COM1 and zeros, nothing to report
-    // Whatever the read returns, the bytes it did not reach keep their values.
-    (void)std::fread(buffer.data() + SettingsBlockOffset, 1, SettingsBlockSize, file);
-    std::fclose(file);
+    // Whatever the reads return, the bytes they did not reach keep their values.
+    std::size_t got = 0;
+    while (got < SettingsBlockSize) {
+        const ssize_t n =
+            ::read(fd, buffer.data() + SettingsBlockOffset + got, SettingsBlockSize - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
 }
 
 bool SaveSettingsBlock(const SetsBuffer& buffer, const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    const int fd = OpenPlainFile(path, O_WRONLY | O_CREAT);
+    if (fd < 0)
         return false;
-    constexpr auto size = static_cast<std::size_t>(SettingsBlockSize);
-    const bool written = std::fwrite(buffer.data() + SettingsBlockOffset, 1, size, file) == size;
-    // Closing flushes the bytes, so a full disk shows up here.
-    const bool closed = std::fclose(file) == 0;
+    bool written = ::ftruncate(fd, 0) == 0;
+    std::size_t put = 0;
+    while (written && put < SettingsBlockSize) {
+        const ssize_t n =
+            ::write(fd, buffer.data() + SettingsBlockOffset + put, SettingsBlockSize - put);
+        if (n < 0 && errno == EINTR)
+            continue;
+        written = n > 0;
+        put += written ? static_cast<std::size_t>(n) : 0;
+    }
+    // Closing reports what the file system could not keep (a full disk, for one).
+    const bool closed = ::close(fd) == 0;
     return written && closed;
 }
 

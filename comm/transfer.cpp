@@ -1,50 +1,110 @@
 #include "comm/transfer.h"
 
-#include "comm/modemlineport.h"
-
 namespace {
+
+class Sender {
+public:
+    Sender(ModemLinePort& port, const TransferWatch& watch)
+        : port(port)
+        , watch(watch)
+    {
+    }
+
+    bool sendFrame(const SetsBuffer& buffer);
+    TransferOutcome failure() const { return outcome; }
+
+private:
+    bool handshake();
+    bool waitForCts(bool wanted, std::uint32_t start);
+    bool fail(HandshakePhase phase);
+    void setRtsFor(bool bit);
+
+    ModemLinePort& port;
+    const TransferWatch& watch;
+    TransferOutcome outcome;
+    int handshakes = 0;
+    bool rtsOn = false;
+    bool ctsSeenOff = false;
+};
 
 // Busy-polls CTS until it has the wanted level or the clock has had HandshakeTimeout ms since
 // start. The time is read before every status read, the first one included, and an answer
 // found at exactly HandshakeTimeout still counts. Elapsed time is taken modulo 2^32, so a tick
 // that wraps during the wait neither cuts it short nor stretches it.
-bool WaitForCts(ModemLinePort& port, bool wanted, std::uint32_t start)
+bool Sender::waitForCts(bool wanted, std::uint32_t start)
 {
+    const std::atomic<bool>* cancel = watch.cancel;
     for (;;) {
         const std::uint32_t elapsed = port.tickMs() - start;
         if (elapsed > HandshakeTimeout)
             return false;
-        if (port.ctsIsOn() == wanted)
+        const bool cts = port.ctsIsOn();
+        ctsSeenOff = ctsSeenOff || !cts;
+        if (cts == wanted)
             return true;
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return false;
     }
 }
 
 // Raises the strobe and waits for the clock to raise CTS, then drops it and waits for CTS to
 // fall. RTS is left alone: it changes only while DTR is off, so the clock reads a steady bit.
-bool Handshake(ModemLinePort& port)
+bool Sender::handshake()
 {
     port.setDtr();
-    if (!WaitForCts(port, true, port.tickMs()))
-        return false;
+    if (!waitForCts(true, port.tickMs()))
+        return fail(HandshakePhase::Request);
     port.clearDtr();
-    return WaitForCts(port, false, port.tickMs());
+    if (!waitForCts(false, port.tickMs()))
+        return fail(HandshakePhase::Release);
+    ++handshakes;
+    return true;
 }
 
-bool SendFrame(const SetsBuffer& buffer, ModemLinePort& port)
+bool Sender::fail(HandshakePhase phase)
+{
+    outcome.handshake = handshakes;
+    outcome.phase = phase;
+    outcome.bytesSent = handshakes > 0 ? (handshakes - 1) / 8 : 0;
+    if (watch.cancel && watch.cancel->load())
+        outcome.result = TransferResult::Cancelled;
+    else if (port.gone())
+        outcome.result = TransferResult::DeviceGone;
+    else if (phase == HandshakePhase::Release && !ctsSeenOff)
+        outcome.result = TransferResult::CtsStuckOn;
+    else
+        outcome.result = TransferResult::NoAnswer;
+    return false;
+}
+
+// On a USB adapter every line change is a message over the bus, so RTS is set only when the
+// bit differs from the level the line already has; the clock reads the same level either way.
+void Sender::setRtsFor(bool bit)
+{
+    if (bit == rtsOn)
+        return;
+    if (bit)
+        port.setRts();
+    else
+        port.clearRts();
+    rtsOn = bit;
+}
+
+bool Sender::sendFrame(const SetsBuffer& buffer)
 {
     port.clearRts();
-    if (!Handshake(port)) // the opening handshake carries no data
+    rtsOn = false;
+    if (!handshake()) // the opening handshake carries no data
         return false;
     for (int index = ClockFrameSize - 1; index >= 0; --index) {
         const Byte byte = buffer[index];
         for (unsigned mask = 0x80; mask != 0; mask >>= 1) {
-            if (byte & mask)
-                port.setRts();
-            else
-                port.clearRts();
-            if (!Handshake(port))
+            setRtsFor((byte & mask) != 0);
+            if (!handshake())
                 return false;
         }
+        if (watch.progress)
+            watch.progress(ClockFrameSize - index);
     }
     return true;
 }
@@ -72,17 +132,29 @@ private:
 
 } // namespace
 
-TransferResult TransferClockFrame(const SetsBuffer& buffer, const std::string& portName,
-                                  ModemLinePort& port, const std::function<void()>& showFailure)
+TransferOutcome TransferClockFrame(const SetsBuffer& buffer, const std::string& portName,
+                                   ModemLinePort& port,
+                                   const std::function<void(const TransferOutcome&)>& showFailure,
+                                   const TransferWatch& watch)
 {
-    if (!port.open(portName)) {
-        showFailure();
-        return TransferResult::PortUnavailable;
+    TransferOutcome outcome;
+    outcome.port = port.open(portName);
+    if (!outcome.port) {
+        outcome.result = TransferResult::PortUnavailable;
+        showFailure(outcome);
+        return outcome;
     }
     const OpenPort release(port);
-    if (SendFrame(buffer, port))
-        return TransferResult::Sent;
+    Sender sender(port, watch);
+    if (sender.sendFrame(buffer)) {
+        outcome.bytesSent = ClockFrameSize;
+        return outcome;
+    }
+    const PortOpenResult opened = outcome.port;
+    outcome = sender.failure();
+    outcome.port = opened;
     // The lines keep the levels of the failed handshake while the user reads the message.
-    showFailure();
-    return TransferResult::NoAnswer;
+    if (outcome.result != TransferResult::Cancelled)
+        showFailure(outcome);
+    return outcome;
 }

@@ -55,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return edge < answers.size() ? AnswerDelay(answers[edge]) : 0u;
     };
     int failures = 0;
-    const TransferResult outcome = TransferClockFrame(buffer, portName, port, [&] { ++failures; });
+    const TransferResult outcome =
+        TransferClockFrame(buffer, portName, port, [&](const TransferOutcome&) {
+            ++failures;
+        }).result;
     const std::size_t edges = std::min<std::size_t>(answers.size(), 2 * HandshakeCount);
     const bool late = std::any_of(answers.begin(), answers.begin() + static_cast<long>(edges),
                                   [](std::uint8_t b) { return b == 0xFF; });

@@ -11,15 +11,22 @@ namespace {
 // measure is the transfer's own work for each handshake.
 class InstantClock final : public ModemLinePort {
 public:
-    bool open(const std::string&) override { return true; }
-    bool setRts() override { return true; }
-    bool clearRts() override { return true; }
-    bool setDtr() override { return dtr = true; }
+    PortOpenResult open(const std::string&) override { return {}; }
+    bool setRts() override { return ++lineCalls > 0; }
+    bool clearRts() override { return ++lineCalls > 0; }
+    bool setDtr() override
+    {
+        ++lineCalls;
+        return dtr = true;
+    }
     bool clearDtr() override
     {
+        ++lineCalls;
         dtr = false;
         return true;
     }
+
+    long lineCalls = 0; // RTS and DTR changes asked of the port
     bool ctsIsOn() override { return dtr; }
     bool close() override { return true; }
     std::uint32_t tickMs() override { return tick; }
@@ -43,6 +50,7 @@ private slots:
 private:
     double nanoseconds = 0;
     long transfers = 0;
+    long lineCallsPerSend = 0;
 };
 
 void BenchTransfer::handshake()
@@ -56,12 +64,14 @@ void BenchTransfer::handshake()
     const auto start = std::chrono::steady_clock::now();
     QBENCHMARK
     {
-        if (TransferClockFrame(frame, "COM1", clock, [&] { ++failures; }) == TransferResult::Sent)
+        const auto fail = [&](const TransferOutcome&) { ++failures; };
+        if (TransferClockFrame(frame, "COM1", clock, fail).result == TransferResult::Sent)
             ++sent;
     }
     const std::chrono::duration<double, std::nano> elapsed =
         std::chrono::steady_clock::now() - start;
     QCOMPARE(failures, 0);
+    lineCallsPerSend = clock.lineCalls / sent;
     QVERIFY(sent > 0);
     nanoseconds += elapsed.count();
     transfers += sent;
@@ -71,6 +81,7 @@ void BenchTransfer::cleanupTestCase()
 {
     qInfo("%.1f ns per handshake (%ld transfers of %d handshakes)",
           nanoseconds / (double(transfers) * HandshakeCount), transfers, HandshakeCount);
+    qInfo("%ld line calls per send", lineCallsPerSend);
 }
 
 QTEST_APPLESS_MAIN(BenchTransfer)

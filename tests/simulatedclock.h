@@ -30,7 +30,9 @@ public:
     int stopAnsweringAt = -1; // from this handshake's DTR rise on, CTS no longer moves
     bool ctsStuckOn = false;
     int readsBeforeFailing = -1; // status reads that succeed before every later one fails
-    bool portMissing = false;    // Open fails, as for an absent port or one another program holds
+    bool portMissing = false;    // open fails, as for an absent port
+    PortProblem openProblem = PortProblem::NoSuchDevice; // what a failing open reports
+    int goneAt = -1; // from this handshake's DTR rise on, the device is unplugged
 
     // What happened.
     std::string openedName;
@@ -65,14 +67,27 @@ public:
         return bytes;
     }
 
-    bool open(const std::string& name) override
+    PortOpenResult open(const std::string& name) override
     {
         ops.push_back(Op::Open);
         openedName = name;
-        if (portMissing || isOpen)
-            return false;
+        if (portMissing)
+            return {openProblem, "/dev/simulated", 0};
+        if (isOpen)
+            return {PortProblem::Busy, "/dev/simulated", 0};
         isOpen = true;
-        return true;
+        return {PortProblem::None, "/dev/simulated", 0};
+    }
+
+    bool gone() const override { return goneAt >= 0 && dtrRises() - 1 >= goneAt; }
+
+    // RTS and DTR changes asked of the port, the release after the send included.
+    int lineCalls() const
+    {
+        int calls = 0;
+        for (Op op : ops)
+            calls += op == Op::Open || op == Op::Close ? 0 : 1;
+        return calls;
     }
     bool setRts() override { return setRts(Op::SetRts, true); }
     bool clearRts() override { return setRts(Op::ClearRts, false); }
@@ -87,6 +102,8 @@ public:
             throw std::runtime_error("the transfer kept polling long after any limit");
         advanceCts();
         ++tick;
+        if (gone())
+            return lastRead;
         if (readsBeforeFailing < 0 || reads < readsBeforeFailing) {
             ++reads;
             lastRead = cts;

@@ -1,6 +1,12 @@
+#include "comm/portlock.h"
+#include "comm/serialdevices.h"
 #include "comm/serialport.h"
 #include "comm/transfer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -9,6 +15,7 @@
 #include <ctime>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -50,6 +57,9 @@ private slots:
     void lineCallsReportFailureOnAPty();
     void transferOverAPtyEndsInTheTimeOut();
     void tickCountsMilliseconds();
+    void anotherProgramsExclusiveModeIsLeftAlone();
+    void lockFileOfARunningProgram();
+    void serialDevicesOfTheSystem();
 
 private:
     termios settings() const;
@@ -97,31 +107,45 @@ void TestSerialPort::devicePathOfAPortName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("environment"); // HALVEX_<name>, unset when null
+    QTest::addColumn<QString>("chosen");      // the user's choice for the port, "" for none
     QTest::addColumn<QString>("path");        // empty: no such port
-    QTest::newRow("COM1") << "COM1" << QString() << "/dev/ttyS0";
-    QTest::newRow("COM8") << "COM8" << QString() << "/dev/ttyS7";
-    QTest::newRow("COM12") << "COM12" << QString() << "/dev/ttyS11";
+    QTest::newRow("COM1") << "COM1" << QString() << ""
+                          << "/dev/ttyS0";
+    QTest::newRow("COM1 chosen") << "COM1" << QString() << "/dev/ttyUSB0"
+                                 << "/dev/ttyUSB0";
+    QTest::newRow("the variable wins over the choice") << "COM1"
+                                                       << "/dev/ttyACM0"
+                                                       << "/dev/ttyUSB0"
+                                                       << "/dev/ttyACM0";
+    QTest::newRow("COM8") << "COM8" << QString() << ""
+                          << "/dev/ttyS7";
+    QTest::newRow("COM12") << "COM12" << QString() << ""
+                           << "/dev/ttyS11";
     QTest::newRow("USB adapter") << "COM2"
                                  << "/dev/ttyUSB0"
+                                 << ""
                                  << "/dev/ttyUSB0";
     QTest::newRow("empty variable") << "COM2"
                                     << ""
+                                    << ""
                                     << "/dev/ttyS1";
     for (const char* bad : {"COM0", "COM", "com1", "COM1 ", "COM-1", "COMx", "LPT1", ""})
-        QTest::addRow("bad '%s'", bad) << bad << QString() << QString();
+        QTest::addRow("bad '%s'", bad) << bad << QString() << "/dev/ttyUSB0" << QString();
 }
 
 void TestSerialPort::devicePathOfAPortName()
 {
     QFETCH(QString, name);
     QFETCH(QString, environment);
+    QFETCH(QString, chosen);
     QFETCH(QString, path);
     const QByteArray variable = "HALVEX_" + name.toLatin1();
     if (environment.isNull())
         unsetenv(variable.constData());
     else
         setenv(variable.constData(), environment.toLatin1().constData(), 1);
-    const std::optional<std::string> device = SerialDevicePath(name.toStdString());
+    const PortChoice choice = [&](int) { return chosen.toStdString(); };
+    const std::optional<std::string> device = SerialDevicePath(name.toStdString(), choice);
     unsetenv(variable.constData());
     QCOMPARE(device.has_value(), !path.isEmpty());
     if (device)
@@ -135,7 +159,7 @@ void TestSerialPort::opensTheDeviceForThisProgramAlone()
     QVERIFY(first.open("COM3"));
     QVERIFY(!first.open("COM3")); // already open
     QVERIFY(!second.open("COM3"));
-    QVERIFY(!second.open("COM3")); // a failed attempt takes nothing from the holder
+    QCOMPARE(second.open("COM3").problem, PortProblem::Busy); // a failed attempt takes nothing
     QVERIFY(first.close());
     QVERIFY(second.open("COM3")); // free again once closed
     QVERIFY(second.close());
@@ -146,9 +170,11 @@ void TestSerialPort::missingDeviceCannotBeOpened()
 {
     QVERIFY(setenv("HALVEX_COM5", "/nonexistent/ttyX", 1) == 0);
     SerialModemLinePort port;
-    QVERIFY(!port.open("COM5"));
+    const PortOpenResult missing = port.open("COM5");
+    QCOMPARE(missing.problem, PortProblem::NoSuchDevice);
+    QCOMPARE(missing.device, std::string("/nonexistent/ttyX"));
     unsetenv("HALVEX_COM5");
-    QVERIFY(!port.open("LPT1"));
+    QCOMPARE(port.open("LPT1").problem, PortProblem::UnknownPort);
     QVERIFY(!port.setRts());
     QVERIFY(!port.ctsIsOn());
 }
@@ -194,14 +220,15 @@ void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
     bool openDuringFailure = false;
     ssize_t dataRead = 0;
     int readError = 0;
-    const TransferResult result = TransferClockFrame(frame, "COM3", port, [&] {
-        ++failures;
-        SerialModemLinePort other;
-        openDuringFailure = !other.open("COM3");
-        char data = 0;
-        dataRead = ::read(master, &data, 1);
-        readError = errno;
-    });
+    const TransferResult result =
+        TransferClockFrame(frame, "COM3", port, [&](const TransferOutcome&) {
+            ++failures;
+            SerialModemLinePort other;
+            openDuringFailure = !other.open("COM3");
+            char data = 0;
+            dataRead = ::read(master, &data, 1);
+            readError = errno;
+        }).result;
     QCOMPARE(result, TransferResult::NoAnswer);
     QCOMPARE(failures, 1);
     QVERIFY(openDuringFailure);
@@ -221,6 +248,85 @@ void TestSerialPort::tickCountsMilliseconds()
     }
     const std::uint32_t elapsed = MonotonicTickMs() - first;
     QVERIFY2(elapsed >= 19 && elapsed <= 200, qPrintable(QString::number(elapsed)));
+}
+
+// Another program set exclusive mode: the port counts as held even for root (whom the mode does
+// not stop), and the failed attempt leaves that program's mode in place.
+void TestSerialPort::anotherProgramsExclusiveModeIsLeftAlone()
+{
+    const int holder = ::open(terminal.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(holder >= 0);
+    QCOMPARE(::ioctl(holder, TIOCEXCL), 0);
+    SerialModemLinePort port;
+    const PortOpenResult result = port.open("COM3");
+    if (::geteuid() != 0)
+        QVERIFY(result.problem == PortProblem::Busy);
+    QCOMPARE(result.problem, PortProblem::Busy);
+    int exclusive = 0;
+    QCOMPARE(::ioctl(holder, TIOCGEXCL, &exclusive), 0);
+    QCOMPARE(exclusive, 1);
+    ::close(holder);
+
+    // Once this program has held the port and let it go, nobody holds it exclusively.
+    QVERIFY(port.open("COM3"));
+    QVERIFY(port.close());
+    const int after = ::open(terminal.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(after >= 0);
+    QCOMPARE(::ioctl(after, TIOCGEXCL, &exclusive), 0);
+    QCOMPARE(exclusive, 0);
+    ::close(after);
+}
+
+void TestSerialPort::lockFileOfARunningProgram()
+{
+    QTemporaryDir locks;
+    const QString name = QFileInfo(QString::fromLatin1(terminal)).fileName();
+    QFile lock(locks.filePath(QStringLiteral("LCK..") + name));
+    const auto writeOwner = [&](long pid) {
+        QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(QByteArray::number(qlonglong(pid)).rightJustified(10, ' ') + "\n");
+        lock.close();
+    };
+    const std::string device = terminal.toStdString();
+    QVERIFY(!HeldByLockFile(device, locks.path().toStdString())); // no lock file
+    writeOwner(::getppid());
+    QVERIFY(HeldByLockFile(device, locks.path().toStdString()));
+    writeOwner(0x7FFFFFF0); // no such process: a lock left behind
+    QVERIFY(!HeldByLockFile(device, locks.path().toStdString()));
+}
+
+// A tree laid out as the system shows its devices: one adapter behind a by-id link, a second
+// adapter and a modem without one, and two built-in ports of which one has a UART.
+void TestSerialPort::serialDevicesOfTheSystem()
+{
+    QTemporaryDir root;
+    QDir dir(root.path());
+    QVERIFY(dir.mkpath(QStringLiteral("dev/serial/by-id")));
+    for (const char* node : {"dev/ttyUSB0", "dev/ttyUSB1", "dev/ttyACM0", "dev/ttyS0", "dev/ttyS1",
+                             "dev/tty0", "sys/ttyS0/type", "sys/ttyS1/type"}) {
+        QVERIFY(dir.mkpath(QFileInfo(dir.filePath(QLatin1String(node))).path()));
+        QFile file(dir.filePath(QLatin1String(node)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(node).endsWith("ttyS0/type") ? "4\n" : "0\n");
+    }
+    const QString link =
+        QStringLiteral("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), dir.filePath(link)));
+
+    const DeviceFolders folders{dir.filePath(QStringLiteral("dev")).toStdString(),
+                                dir.filePath(QStringLiteral("sys")).toStdString()};
+    const std::vector<SerialDevice> found = ListSerialDevices(folders);
+    QStringList paths;
+    for (const SerialDevice& device : found)
+        paths << QDir(root.path()).relativeFilePath(QString::fromStdString(device.path));
+    QCOMPARE(paths, (QStringList{link, "dev/ttyACM0", "dev/ttyUSB1", "dev/ttyS0"}));
+    QCOMPARE(found.front().description, std::string("FTDI FT232R USB UART A50285BI"));
+    QCOMPARE(QFileInfo(QString::fromStdString(found.front().device)).fileName(),
+             QStringLiteral("ttyUSB0"));
+    QVERIFY(found.front().usb() && found[2].usb() && !found[3].usb());
+
+    const PortFacts facts = GatherPortFacts(folders.dev + "/ttyS1", folders);
+    QCOMPARE(int(facts.usbAdapters.size()), 3);
 }
 
 QTEST_APPLESS_MAIN(TestSerialPort)

@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray Block(const SetsBuffer& buffer)
@@ -30,6 +32,7 @@ private slots:
     void savesExactlyTheBlock();
     void savedBlockLoadsBackUnchanged();
     void unwritableFileIsAFailedSave();
+    void namedPipeNeitherBlocksNorCounts();
     void portIndexUsesTheLowThreeBits_data();
     void portIndexUsesTheLowThreeBits();
     void choosingAPortReplacesTheWholeByte();
@@ -88,6 +91,19 @@ void TestSettingsBlock::unwritableFileIsAFailedSave()
     QVERIFY(!SaveSettingsBlock(buffer, dir.path().toStdString())); // a directory
     if (QFile::exists(QStringLiteral("/dev/full")))
         QVERIFY(!SaveSettingsBlock(buffer, "/dev/full")); // a full disk
+}
+
+// A named pipe at the file's name has no writer (or reader) behind it: opening it the ordinary
+// way would wait for one for ever, at start-up and in Settings.
+void TestSettingsBlock::namedPipeNeitherBlocksNorCounts()
+{
+    const std::string pipe = dir.filePath(QStringLiteral("halvex.dat")).toStdString();
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    SetsBuffer buffer;
+    buffer[PortByte] = 5;
+    LoadSettingsBlock(buffer, pipe);
+    QCOMPARE(int(buffer[PortByte]), 5); // nothing read
+    QVERIFY(!SaveSettingsBlock(buffer, pipe));
 }
 
 void TestSettingsBlock::portIndexUsesTheLowThreeBits_data()

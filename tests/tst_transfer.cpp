@@ -5,6 +5,9 @@
 
 #include <stdexcept>
 
+Q_DECLARE_METATYPE(TransferResult)
+Q_DECLARE_METATYPE(HandshakePhase)
+
 using Op = SimulatedClock::Op;
 
 namespace {
@@ -21,6 +24,7 @@ SetsBuffer Frame()
 // What the user saw of one transfer, and how the lines stood while the error window was up.
 struct Run {
     TransferResult result{};
+    TransferOutcome shown; // what the error window was given
     int failuresShown = 0;
     bool openDuringFailure = false;
     bool rtsDuringFailure = false;
@@ -30,10 +34,11 @@ struct Run {
     std::size_t opsBeforeFailure = 0;
 };
 
-Run Send(SimulatedClock& clock, const SetsBuffer& buffer = Frame())
+Run Send(SimulatedClock& clock, const SetsBuffer& buffer = Frame(), const TransferWatch& watch = {})
 {
     Run run;
-    run.result = TransferClockFrame(buffer, "COM4", clock, [&] {
+    const auto showFailure = [&](const TransferOutcome& outcome) {
+        run.shown = outcome;
         ++run.failuresShown;
         run.openDuringFailure = clock.isOpen;
         run.rtsDuringFailure = clock.rts;
@@ -41,7 +46,8 @@ Run Send(SimulatedClock& clock, const SetsBuffer& buffer = Frame())
         run.edgeTickAtFailure = clock.lastEdgeTick;
         run.msToFailure = clock.now() - clock.lastEdgeTick;
         run.opsBeforeFailure = clock.ops.size();
-    });
+    };
+    run.result = TransferClockFrame(buffer, "COM4", clock, showFailure, watch).result;
     return run;
 }
 
@@ -82,6 +88,11 @@ private slots:
     void failedStatusReadsKeepTheLastLevel_data();
     void failedStatusReadsKeepTheLastLevel();
     void portIsReleasedWhenTheWindowThrows();
+    void rtsChangesOnlyWhereTheBitDoes_data();
+    void rtsChangesOnlyWhereTheBitDoes();
+    void deviceThatGoesAwayMidSend();
+    void cancelEndsTheSendWithoutTheWindow();
+    void progressAfterEveryByte();
 };
 
 void TestTransfer::sendsTheWholeFrameHighByteFirst()
@@ -256,12 +267,25 @@ void TestTransfer::failureKeepsTheLinesWhileTheWindowIsUp_data()
     QTest::addColumn<int>("rises");
     QTest::addColumn<bool>("rts");
     QTest::addColumn<bool>("dtr");
+    QTest::addColumn<TransferResult>("result");
+    QTest::addColumn<int>("handshake");
+    QTest::addColumn<HandshakePhase>("phase");
+    QTest::addColumn<int>("bytesSent");
+    const auto request = HandshakePhase::Request;
+    const auto release = HandshakePhase::Release;
+    const auto noAnswer = TransferResult::NoAnswer;
     // Frame(): byte 122 is 0xAD (1010 1101), byte 0 is 0x0B (0000 1011).
-    QTest::newRow("no clock") << 0 << false << 1 << false << true;
-    QTest::newRow("CTS stuck on") << -1 << true << 1 << false << false;
-    QTest::newRow("first data bit, a 1") << 1 << false << 2 << true << true;
-    QTest::newRow("second data bit, a 0") << 2 << false << 3 << false << true;
-    QTest::newRow("last data bit, a 1") << 984 << false << 985 << true << true;
+    QTest::newRow("no clock") << 0 << false << 1 << false << true << noAnswer << 0 << request << 0;
+    QTest::newRow("CTS stuck on") << -1 << true << 1 << false << false << TransferResult::CtsStuckOn
+                                  << 0 << release << 0;
+    QTest::newRow("first data bit, a 1")
+        << 1 << false << 2 << true << true << noAnswer << 1 << request << 0;
+    QTest::newRow("second data bit, a 0")
+        << 2 << false << 3 << false << true << noAnswer << 2 << request << 0;
+    QTest::newRow("first bit of the 38th byte")
+        << 297 << false << 298 << false << true << noAnswer << 297 << request << 37;
+    QTest::newRow("last data bit, a 1")
+        << 984 << false << 985 << true << true << noAnswer << 984 << request << 122;
 }
 
 void TestTransfer::failureKeepsTheLinesWhileTheWindowIsUp()
@@ -271,6 +295,10 @@ void TestTransfer::failureKeepsTheLinesWhileTheWindowIsUp()
     QFETCH(int, rises);
     QFETCH(bool, rts);
     QFETCH(bool, dtr);
+    QFETCH(TransferResult, result);
+    QFETCH(int, handshake);
+    QFETCH(HandshakePhase, phase);
+    QFETCH(int, bytesSent);
     QCOMPARE(int(Frame()[122]), 0xAD);
     QCOMPARE(int(Frame()[0]), 0x0B);
     SimulatedClock clock;
@@ -278,7 +306,11 @@ void TestTransfer::failureKeepsTheLinesWhileTheWindowIsUp()
     clock.ctsStuckOn = stuckOn;
     const Run run = Send(clock);
 
-    QCOMPARE(run.result, TransferResult::NoAnswer);
+    QCOMPARE(run.result, result);
+    QCOMPARE(run.shown.result, result);
+    QCOMPARE(run.shown.handshake, handshake);
+    QCOMPARE(run.shown.phase, phase);
+    QCOMPARE(run.shown.bytesSent, bytesSent);
     QCOMPARE(run.failuresShown, 1);
     QCOMPARE(clock.dtrRises(), rises);
     QVERIFY(run.openDuringFailure);
@@ -296,6 +328,7 @@ void TestTransfer::portThatCannotBeOpened()
     clock.portMissing = true;
     const Run run = Send(clock);
     QCOMPARE(run.result, TransferResult::PortUnavailable);
+    QCOMPARE(run.shown.port.problem, PortProblem::NoSuchDevice);
     QCOMPARE(run.failuresShown, 1);
     QVERIFY(clock.ops == std::vector<Op>{Op::Open}); // no line touched, nothing to close
     QCOMPARE(clock.now(), 1234u);                    // shown at once, without waiting
@@ -307,10 +340,12 @@ void TestTransfer::failedStatusReadsKeepTheLastLevel_data()
     QTest::addColumn<int>("goodReads");
     QTest::addColumn<int>("rises");
     QTest::addColumn<bool>("dtr");
-    // The clock answers at once, so read 1 sees CTS on, read 2 off, read 3 on...
-    QTest::newRow("no read succeeds: CTS stays off") << 0 << 1 << true;
-    QTest::newRow("CTS on read, then reads fail") << 1 << 1 << false;
-    QTest::newRow("CTS off read, then reads fail") << 2 << 2 << true;
+    QTest::addColumn<TransferResult>("result");
+    // The clock answers at once, so read 1 sees CTS on, read 2 off, read 3 on... A CTS that was
+    // never read off looks stuck on.
+    QTest::newRow("no read succeeds: CTS stays off") << 0 << 1 << true << TransferResult::NoAnswer;
+    QTest::newRow("CTS on read, then reads fail") << 1 << 1 << false << TransferResult::CtsStuckOn;
+    QTest::newRow("CTS off read, then reads fail") << 2 << 2 << true << TransferResult::NoAnswer;
 }
 
 void TestTransfer::failedStatusReadsKeepTheLastLevel()
@@ -318,10 +353,11 @@ void TestTransfer::failedStatusReadsKeepTheLastLevel()
     QFETCH(int, goodReads);
     QFETCH(int, rises);
     QFETCH(bool, dtr);
+    QFETCH(TransferResult, result);
     SimulatedClock clock;
     clock.readsBeforeFailing = goodReads;
     const Run run = Send(clock);
-    QCOMPARE(run.result, TransferResult::NoAnswer);
+    QCOMPARE(run.result, result);
     QCOMPARE(clock.dtrRises(), rises);
     QCOMPARE(run.dtrDuringFailure, dtr);
     QCOMPARE(run.msToFailure, 2001u);
@@ -332,10 +368,82 @@ void TestTransfer::portIsReleasedWhenTheWindowThrows()
 {
     SimulatedClock clock;
     clock.stopAnsweringAt = 5;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, TransferClockFrame(Frame(), "COM1", clock, [] {
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                             TransferClockFrame(Frame(), "COM1", clock, [](const TransferOutcome&) {
                                  throw std::runtime_error("no window");
                              }));
     VerifyReleased(clock);
+}
+
+// Every line change is a message over the bus of a USB adapter: RTS moves only where the next
+// bit differs from the line, and the clock reads the same levels at every DTR rise.
+void TestTransfer::rtsChangesOnlyWhereTheBitDoes_data()
+{
+    QTest::addColumn<int>("fill");
+    QTest::addColumn<int>("lineCalls");
+    // 1 RTS off before the opening handshake, 985 x 2 DTR edges, 2 for the release, plus one
+    // RTS call per change of level between consecutive bits.
+    QTest::newRow("all zero: RTS never moves") << 0x00 << 1 + 1970 + 2;
+    QTest::newRow("all ones: RTS rises once") << 0xFF << 1 + 1970 + 2 + 1;
+    QTest::newRow("0xAA: RTS moves at every bit") << 0xAA << 1 + 1970 + 2 + 984;
+    QTest::newRow("0x0F: twice a byte") << 0x0F << 1 + 1970 + 2 + 2 * 123 - 1;
+}
+
+void TestTransfer::rtsChangesOnlyWhereTheBitDoes()
+{
+    QFETCH(int, fill);
+    QFETCH(int, lineCalls);
+    SetsBuffer frame;
+    frame.bytes.fill(static_cast<Byte>(fill));
+    SimulatedClock clock;
+    QCOMPARE(Send(clock, frame).result, TransferResult::Sent);
+    QCOMPARE(clock.lineCalls(), lineCalls);
+    const std::vector<Byte> received = clock.receivedBytes();
+    QCOMPARE(int(received.size()), 123);
+    for (Byte b : received)
+        QCOMPARE(int(b), fill);
+    QCOMPARE(clock.rtsChangesWhileStrobed, 0);
+    VerifyReleased(clock);
+}
+
+void TestTransfer::deviceThatGoesAwayMidSend()
+{
+    SimulatedClock clock;
+    clock.goneAt = 300;
+    const Run run = Send(clock);
+    QCOMPARE(run.result, TransferResult::DeviceGone);
+    QCOMPARE(run.shown.handshake, 300);
+    QCOMPARE(run.shown.bytesSent, 37);
+    QCOMPARE(run.failuresShown, 1);
+    VerifyReleased(clock);
+}
+
+void TestTransfer::cancelEndsTheSendWithoutTheWindow()
+{
+    SimulatedClock clock;
+    std::atomic<bool> cancel = false;
+    TransferWatch watch;
+    watch.cancel = &cancel;
+    watch.progress = [&](int bytes) { cancel = bytes == 10; };
+    clock.answerDelay = 5;
+    const Run run = Send(clock, Frame(), watch);
+    QCOMPARE(run.result, TransferResult::Cancelled);
+    QCOMPARE(run.failuresShown, 0);
+    QCOMPARE(clock.dtrRises(), 1 + 10 * 8 + 1);    // the next strobe was not answered in time
+    QVERIFY(clock.now() - clock.lastEdgeTick < 5); // stopped at once, not after 2000 ms
+    VerifyReleased(clock);
+}
+
+void TestTransfer::progressAfterEveryByte()
+{
+    SimulatedClock clock;
+    QList<int> reported;
+    TransferWatch watch;
+    watch.progress = [&](int bytes) { reported << bytes; };
+    QCOMPARE(Send(clock, Frame(), watch).result, TransferResult::Sent);
+    QCOMPARE(reported.size(), 123);
+    QCOMPARE(reported.front(), 1);
+    QCOMPARE(reported.back(), 123);
 }
 
 QTEST_APPLESS_MAIN(TestTransfer)

@@ -1,40 +1,149 @@
 #include "ui/portdialog.h"
 
+#include "comm/serialport.h"
 #include "comm/settingsblock.h"
 #include "ui/radiogroup.h"
+#include "ui/serialports.h"
 #include "ui/windowstyle.h"
 
+#include <QComboBox>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
-PortDialog::PortDialog(SetsBuffer& buffer, QWidget* parent)
+#include <cstdlib>
+
+namespace {
+
+constexpr int PortCount = 8;
+
+QString Variable(int comNumber)
+{
+    return QStringLiteral("HALVEX_COM%1").arg(comNumber);
+}
+
+} // namespace
+
+PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     : QDialog(parent)
     , buffer(buffer)
+    , ports(ports)
 {
     setObjectName(QStringLiteral("portDialog"));
     setWindowTitle(QStringLiteral("COM Settings"));
-    ApplyDialogStyle(*this, {158, 246});
+    // The COM list keeps its place on the left; the device it stands for sits beside it.
+    ApplyDialogStyle(*this, {430, 246});
 
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    bevel->setGeometry(8, 8, 142, 230);
+    bevel->setGeometry(8, 8, 414, 230);
 
-    QStringList ports;
-    for (int i = 1; i <= 8; ++i)
-        ports << QStringLiteral("COM%1").arg(i);
-    portGroup = new RadioGroup(QStringLiteral("ComPort"), ports, this);
+    QStringList names;
+    for (int i = 1; i <= PortCount; ++i)
+        names << QStringLiteral("COM%1").arg(i);
+    portGroup = new RadioGroup(QStringLiteral("ComPort"), names, this);
     portGroup->setObjectName(QStringLiteral("portGroup"));
     portGroup->setGeometry(32, 16, 94, 172);
 
+    auto* deviceLabel = new QLabel(QStringLiteral("&Device:"), this);
+    deviceLabel->setGeometry(144, 20, 260, 16);
+    deviceCombo = new QComboBox(this);
+    deviceCombo->setObjectName(QStringLiteral("deviceCombo"));
+    deviceCombo->setEditable(true);
+    deviceCombo->setInsertPolicy(QComboBox::NoInsert);
+    deviceCombo->setGeometry(144, 38, 264, 24);
+    deviceLabel->setBuddy(deviceCombo);
+
+    reachesLabel = new QLabel(this);
+    reachesLabel->setObjectName(QStringLiteral("reachesLabel"));
+    reachesLabel->setWordWrap(true);
+    reachesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reachesLabel->setGeometry(144, 70, 264, 80);
+    reachesLabel->setFixedSize(264, 80);
+
+    builtInButton = new QPushButton(QStringLiteral("&Built-in Port"), this);
+    builtInButton->setObjectName(QStringLiteral("builtInButton"));
+    builtInButton->setGeometry(144, 158, 110, 25);
+
     okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setGeometry(41, 200, 75, 25);
+    okButton->setGeometry(177, 200, 75, 25);
     okButton->setDefault(true);
 
-    connect(portGroup, &RadioGroup::clicked, this,
-            [this](int index) { ChoosePort(this->buffer, index); });
+    connect(portGroup, &RadioGroup::clicked, this, [this](int index) {
+        ChoosePort(this->buffer, index);
+        showDevice();
+    });
+    connect(deviceCombo, &QComboBox::activated, this,
+            [this](int item) { chooseDevice(deviceCombo->itemData(item).toString()); });
+    connect(deviceCombo->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { chooseDevice(deviceCombo->currentText().trimmed()); });
+    connect(builtInButton, &QPushButton::clicked, this, [this] { chooseDevice({}); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     // Showing the port read from the settings file is no pick: byte 200 keeps its upper bits
     // until the user chooses.
     portGroup->setItemIndex(PortIndex(buffer));
+}
+
+int PortDialog::comNumber() const
+{
+    return PortIndex(buffer) + 1;
+}
+
+// The devices are looked up on every showing, not at start-up: an adapter is plugged in while
+// the program runs, and most runs never open this window.
+void PortDialog::showEvent(QShowEvent* event)
+{
+    listDevices();
+    showDevice();
+    QDialog::showEvent(event);
+}
+
+void PortDialog::listDevices()
+{
+    deviceCombo->clear();
+    for (const SerialDevice& device : ports.devices()) {
+        const QString path = QString::fromStdString(device.path);
+        QString text = path;
+        if (!device.description.empty())
+            text = QString::fromStdString(device.description) + QStringLiteral(" (") + path +
+                   QStringLiteral(")");
+        deviceCombo->addItem(text, path);
+    }
+}
+
+// What the chosen COM number reaches, in the combo's text and in words below it.
+void PortDialog::showDevice()
+{
+    const int com = comNumber();
+    const std::string portName = "COM" + std::to_string(com);
+    const QString device = QString::fromStdString(
+        SerialDevicePath(portName, [this](int n) { return ports.deviceFor(n); }).value());
+    const bool fromVariable = !qEnvironmentVariableIsEmpty(Variable(com).toLatin1().constData());
+    deviceCombo->setEditText(device);
+    deviceCombo->setEnabled(!fromVariable);
+    builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
+
+    QString words = QStringLiteral("COM%1 reaches %2").arg(com).arg(device);
+    if (fromVariable)
+        words += QStringLiteral(", set by %1 for this run.").arg(Variable(com));
+    else if (ports.deviceFor(com).empty())
+        words += QStringLiteral(", the computer's own serial port.");
+    else
+        words += QLatin1Char('.');
+    for (const SerialDevice& found : ports.devices()) {
+        if (QString::fromStdString(found.path) == device && found.path != found.device)
+            words += QStringLiteral(" That is %1 now.").arg(QString::fromStdString(found.device));
+    }
+    reachesLabel->setText(words);
+}
+
+void PortDialog::chooseDevice(const QString& device)
+{
+    const std::string builtIn = BuiltInDevice(comNumber());
+    const std::string chosen = device.toStdString() == builtIn ? std::string() : device.toStdString();
+    if (chosen != ports.deviceFor(comNumber()))
+        ports.choose(comNumber(), chosen);
+    showDevice();
 }

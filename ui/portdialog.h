@@ -4,20 +4,36 @@
 
 #include <QDialog>
 
+class QComboBox;
+class QLabel;
 class QPushButton;
 class RadioGroup;
+class SerialPorts;
 
-// "COM Settings": the user picks the port the clock hangs on. A pick is in force at once, in
-// byte 200 of the buffer, however the window is then closed. The window lives for the whole
-// run and so keeps showing the last pick.
+// "COM Settings": the user picks the port the clock hangs on, COM1..COM8, and for that port the
+// device it stands for: a USB adapter, a built-in port, or a path typed in. A pick is in force
+// at once (the port in byte 200 of the buffer, the device in the user's settings), however the
+// window is then closed. The window lives for the whole run and so keeps showing the last pick.
 class PortDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PortDialog(SetsBuffer& buffer, QWidget* parent = nullptr);
+    PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    int comNumber() const;
+    void listDevices();
+    void showDevice();
+    void chooseDevice(const QString& device);
+
     SetsBuffer& buffer;
+    SerialPorts& ports;
     RadioGroup* portGroup = nullptr;
+    QComboBox* deviceCombo = nullptr;
+    QLabel* reachesLabel = nullptr;
+    QPushButton* builtInButton = nullptr;
     QPushButton* okButton = nullptr;
 };

@@ -8,6 +8,10 @@
 namespace {
 
 constexpr int MessagePointSize = 11;
+constexpr QSize PlainSize{206, 120}; // the window without a reason
+constexpr int ReasonWidth = 340;
+constexpr int ReasonTop = 56;
+constexpr int Margin = 12;
 
 } // namespace
 
@@ -16,17 +20,43 @@ TransferErrorDialog::TransferErrorDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("transferErrorDialog"));
     setWindowTitle(QStringLiteral("Serial Transfer Error !"));
-    ApplyDialogStyle(*this, {206, 120});
+    ApplyDialogStyle(*this, PlainSize);
 
-    auto* message = new QLabel(QStringLiteral("Serial Transfer Error !"), this);
-    message->setObjectName(QStringLiteral("messageLabel"));
-    message->setFont(HeadingFont(MessagePointSize));
-    message->setAlignment(Qt::AlignCenter);
-    message->setGeometry(4, 24, 198, 24);
+    headingLabel = new QLabel(QStringLiteral("Serial Transfer Error !"), this);
+    headingLabel->setObjectName(QStringLiteral("messageLabel"));
+    headingLabel->setFont(HeadingFont(MessagePointSize));
+    headingLabel->setAlignment(Qt::AlignCenter);
+    headingLabel->setGeometry(4, 24, 198, 24);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(65, 80, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    reasonLabel = new QLabel(this);
+    reasonLabel->setObjectName(QStringLiteral("reasonLabel"));
+    reasonLabel->setWordWrap(true);
+    reasonLabel->setTextInteractionFlags(Qt::TextSelectableByMouse); // the command can be copied
+    reasonLabel->hide();
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(65, 80, 75, 25);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TransferErrorDialog::setReason(const QString& reason)
+{
+    if (reason.isEmpty()) {
+        reasonLabel->hide();
+        setFixedSize(PlainSize);
+        headingLabel->setGeometry(4, 24, PlainSize.width() - 8, 24);
+        okButton->move(65, 80);
+        return;
+    }
+    reasonLabel->setText(reason);
+    const int height = reasonLabel->heightForWidth(ReasonWidth);
+    reasonLabel->setFixedSize(ReasonWidth, height);
+    reasonLabel->move(Margin, ReasonTop);
+    reasonLabel->show();
+    const int width = ReasonWidth + 2 * Margin;
+    headingLabel->setGeometry(4, 24, width - 8, 24);
+    okButton->move((width - okButton->width()) / 2, ReasonTop + height + Margin);
+    setFixedSize(width, ReasonTop + height + Margin + okButton->height() + Margin);
 }

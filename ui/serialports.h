@@ -1,0 +1,31 @@
+#pragma once
+
+#include "comm/serialdevices.h"
+
+#include <string>
+#include <vector>
+
+// What the windows need of the computer's serial ports: the devices it has now, the device the
+// user chose for each COM number, and what can be told about a device that failed. The program
+// passes the system's; tests pass a set of their own.
+class SerialPorts {
+public:
+    virtual ~SerialPorts() = default;
+
+    virtual std::vector<SerialDevice> devices() const = 0;
+    // The device chosen for COMn, or "" for none (the built-in port).
+    virtual std::string deviceFor(int comNumber) const = 0;
+    virtual void choose(int comNumber, const std::string& device) = 0; // "" drops the choice
+    virtual PortFacts factsAbout(const std::string& device) const = 0;
+};
+
+// The system's devices; the choices are kept per user where the desktop keeps settings
+// ($XDG_CONFIG_HOME/halvex/halvex.conf), not in the working directory with halvex.dat: a person
+// who plugs the adapter into their laptop wants it found from every folder they start in.
+class SystemSerialPorts : public SerialPorts {
+public:
+    std::vector<SerialDevice> devices() const override;
+    std::string deviceFor(int comNumber) const override;
+    void choose(int comNumber, const std::string& device) override;
+    PortFacts factsAbout(const std::string& device) const override;
+};
