@@ -73,6 +73,7 @@ private slots:
     void cleanup();
 
     void saveThenLoadRestoresTheImage();
+    void modifiedFromAChangeUntilSaveOrLoad();
     void saveNamesTheFileWithItsExtension();
     void saveDialogOffersTheNameLastGiven();
     void cancelChangesNothing();
@@ -141,6 +142,35 @@ void TestFileCommands::saveThenLoadRestoresTheImage()
     QCOMPARE(app->lines("annualList").size(), 3);
     QCOMPARE(app->find<QComboBox>("stepNumberCombo")->count(), 30);
     QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 1);
+}
+
+// The modified mark and the kept unsaved program follow the files: a change sets them, Save and
+// Load clear them, and undoing a load brings back a program no file holds.
+void TestFileCommands::modifiedFromAChangeUntilSaveOrLoad()
+{
+    MainWindow& window = *app->mainWindow;
+    const QString kept =
+        QFile::decodeName(QByteArray::fromStdString(app->services.stateFolder)) + "/unsaved.40t";
+    const auto change = [&](int item) {
+        app->find<RadioGroup>("elLampGroup")->button(item)->click();
+    };
+    QVERIFY(!window.isWindowModified());
+    change(1);
+    QVERIFY(window.isWindowModified());
+    QVERIFY(QFile::exists(kept));
+    app->run("saveAction", in("shop"));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!QFile::exists(kept));
+    change(0);
+    QVERIFY(window.isWindowModified());
+    app->run("loadAction", in("shop.40t"));
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(int(app->buffer[FlagsByte]), int(ElLampBit));
+    app->find<QAction>("undoAction")->trigger();
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(int(app->buffer[FlagsByte]), 0);
+    app->find<QAction>("redoAction")->trigger();
+    QVERIFY(!window.isWindowModified());
 }
 
 void TestFileCommands::saveNamesTheFileWithItsExtension()

@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
-    Services services{gui, port, clock, printer, documents};
+    Services services{gui, port, clock, printer, documents, {}}; // keeps nothing between runs
     SetsBuffer buffer;
     Windows windows;
     const auto mainWindow = CreateWindows(windows, buffer, services);
