@@ -1,5 +1,6 @@
 #include "model/programchecks.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>

@@ -7,6 +7,9 @@
 #include <QPolygon>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 constexpr int Left = 40; // the day names
@@ -82,6 +85,7 @@ void WeekChartView::paintDay(QPainter& painter, int row) const
                      QLatin1String(WeekDayNames[std::size_t(day)].data(), 3));
     // The frame lies outside the bar, so the bar's pixels are On or Off and nothing else.
     painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(bar.adjusted(-1, -1, 0, 0));
     painter.fillRect(bar, Qt::white);
     for (const OnSpan& span : chart.on[std::size_t(day)])
@@ -111,6 +115,7 @@ void WeekChartView::paintLegend(QPainter& painter) const
     const QRect off(Left + 70, y, 24, 12);
     painter.fillRect(off, Qt::white);
     painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(off.adjusted(-1, -1, 0, 0));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(off.right() + 6, off.bottom(), tr("Off"));

@@ -40,6 +40,8 @@ WeekChartWindow::WeekChartWindow(std::function<ProgramOverview()> overview, QWid
     checksList = new QListWidget(this);
     checksList->setObjectName(QStringLiteral("checksList"));
     checksList->setFixedHeight(ChecksListHeight);
+    checksList->setWordWrap(true); // a check's text is read whole, not cut at the edge
+    checksList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
