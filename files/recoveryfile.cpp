@@ -84,6 +84,8 @@ std::optional<ProgramImage> RecoveryKeeper::takeOffer()
 {
     std::optional<ProgramImage> taken;
     taken.swap(offer);
+    // Taken, the earlier run's program is this run's: the file is looked after as this run's.
+    holdsThisRun = holdsThisRun || taken.has_value();
     return taken;
 }
 

@@ -1,7 +1,9 @@
+#include "files/recoveryfile.h"
 #include "model/programeditor.h"
 #include "model/programoverview.h"
 #include "model/undohistory.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
@@ -44,6 +46,7 @@ class BenchProgram : public QObject {
 private slots:
     void chartAndChecksAfterAnEdit();
     void undoHistoryAfterAThousandEdits();
+    void keepingTheUnsavedProgram();
     void cleanupTestCase();
 
 private:
@@ -113,6 +116,20 @@ void BenchProgram::undoHistoryAfterAThousandEdits()
           Edits, recorded, history->changeCount(), history->memoryBytes(), heapGrowth,
           double(heapGrowth) / double(history->changeCount()));
     QVERIFY(history->changeCount() > 0);
+}
+
+// After every change the unsaved program is written whole, flushed, and put in place of the
+// last one: the file system's cost, added to each change.
+void BenchProgram::keepingTheUnsavedProgram()
+{
+    QTemporaryDir folder;
+    const std::string stateFolder = folder.filePath(QStringLiteral("halvex")).toStdString();
+    ProgramImage image = ImageOf(FullProgram());
+    QBENCHMARK
+    {
+        ++image[PulseByte];
+        QCOMPARE(WriteRecoveryFile(stateFolder, image), FileResult::Done);
+    }
 }
 
 void BenchProgram::cleanupTestCase()
