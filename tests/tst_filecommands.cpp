@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/radiogroup.h"
 #include "ui/services.h"
+#include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ private slots:
 
     void saveThenLoadRestoresTheImage();
     void modifiedFromAChangeUntilSaveOrLoad();
+    void dayBytesALoadRewroteAreNamedByTheChecks();
     void saveNamesTheFileWithItsExtension();
     void saveDialogOffersTheNameLastGiven();
     void cancelChangesNothing();
@@ -171,6 +173,27 @@ void TestFileCommands::modifiedFromAChangeUntilSaveOrLoad()
     QCOMPARE(int(app->buffer[FlagsByte]), 0);
     app->find<QAction>("redoAction")->trigger();
     QVERIFY(!window.isWindowModified());
+}
+
+// A file can bring day bytes that are no day code; showing the loaded program rewrites them,
+// and the checks of the week chart window name each one with the byte it was.
+void TestFileCommands::dayBytesALoadRewroteAreNamedByTheChecks()
+{
+    QByteArray file(DataFileLength, '\0');
+    file[StepOffset(5)] = char(0x87); // 7:30 Pm, Sunday and Monday, relay On
+    file[StepOffset(5) + 1] = 0x30;
+    file[StepOffset(5) + 2] = char(0x83);
+    QVERIFY(WriteBytes(in("old.40t"), file));
+    app->run("loadAction", in("old.40t"));
+    QCOMPARE(int(app->buffer[StepOffset(5) + 2]), 0x01);
+    app->find<QAction>("weekChartAction")->trigger();
+    auto* checks = app->mainWindow->weekChartWindow()->findChild<QListWidget*>("checksList");
+    QStringList texts;
+    for (int row = 0; row < checks->count(); ++row)
+        texts << checks->item(row)->text();
+    QVERIFY2(texts.contains("Step 05: day byte 0x83 was no day code; the step list rewrote it to "
+                            "0x01 (Sun, relay Off)"),
+             qPrintable(texts.join('\n')));
 }
 
 void TestFileCommands::saveNamesTheFileWithItsExtension()
