@@ -1,6 +1,7 @@
 #include "app/halvexapplication.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
+#include "files/recoveryfile.h"
 #include "model/setsbuffer.h"
 #include "ui/dialoggui.h"
 #include "ui/helpdocument.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
-    Services services{gui, port, clock, printer, documents};
+    Services services{gui, port, clock, printer, documents, UserStateFolder()};
     try {
         const auto mainWindow = CreateWindows(TheWindows, Program, services);
         mainWindow->show();

@@ -15,6 +15,7 @@ enum class [[nodiscard]] FileResult{
     CannotCreate,  // no new file can be made in the folder (missing, read-only, not a folder)
     WriteFailed,   // the new contents were not all written and flushed to disk
     CannotReplace, // the new file was complete but could not take the old one's place
+    CannotRemove,  // the file is there and could not be removed
 };
 
 struct ReadResult {

@@ -23,3 +23,7 @@ struct MainView {
 // whole view. Showing writes into the buffer in two cases only, both day bytes of the step
 // table: a mask that is no day code, and a cleared Am step 00.
 MainView ReloadAll(SetsBuffer& buffer, EditState& state);
+
+// The same for the step and annual that `state` makes current (kept within the layout the flags
+// byte selects), as undo and redo show a program again.
+MainView ShowAll(SetsBuffer& buffer, EditState& state);

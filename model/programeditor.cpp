@@ -18,6 +18,21 @@ MainView ProgramEditor::reloadAll()
     return ::ReloadAll(buffer, edit);
 }
 
+MainView ProgramEditor::showAt(int step, int annual)
+{
+    edit.currentStep = step;
+    edit.currentAnnual = annual;
+    return ShowAll(buffer, edit);
+}
+
+// What the current step's controls show now, without the rewrite that showing a cleared Am step
+// makes: the controls were shown with it already.
+StepControls ProgramEditor::shownStep() const
+{
+    SetsBuffer copy = buffer;
+    return LoadStepControls(copy, edit.currentStep);
+}
+
 void ProgramEditor::chooseStep(int step)
 {
     edit.currentStep = step;
@@ -25,16 +40,22 @@ void ProgramEditor::chooseStep(int step)
 
 void ProgramEditor::setDayCode(int item)
 {
+    if (item == shownStep().days)
+        return;
     SetStepDayCode(buffer, edit.currentStep, item);
 }
 
 void ProgramEditor::setHour(int item)
 {
+    if (item == shownStep().hour)
+        return;
     SetStepHour(buffer, edit.currentStep, item);
 }
 
 void ProgramEditor::setMinute(int item)
 {
+    if (item == shownStep().minute)
+        return;
     SetStepMinute(buffer, edit.currentStep, item);
 }
 
@@ -65,6 +86,8 @@ void ProgramEditor::chooseAnnual(int annual)
 
 void ProgramEditor::setAnnualField(AnnualField field, int item)
 {
+    if (item == annualControls().dates[static_cast<std::size_t>(field)])
+        return;
     SetAnnualField(buffer, edit.layout, edit.currentAnnual, field, item);
 }
 
@@ -95,6 +118,8 @@ void ProgramEditor::setElLamp(int item)
 
 void ProgramEditor::setPulse(int item)
 {
+    if (item == statusControls().pulse)
+        return;
     SetPulse(buffer, item);
 }
 

@@ -22,8 +22,13 @@ public:
     // Re-derives the layout from the flags byte, makes step 00 and annual 00 current and returns
     // the whole window's contents.
     MainView reloadAll();
+    // The whole window's contents with the given step and annual current, as undo and redo show
+    // a program put back into the buffer.
+    MainView showAt(int step, int annual);
 
-    // The step editor works on the current step.
+    // The step editor works on the current step. A drop-down list's item that the control
+    // already shows is no choice: it writes nothing (picking the shown day code again keeps the
+    // relay, and a byte the list decodes to that item is kept as it is).
     void chooseStep(int step);
     void setDayCode(int item);
     void setHour(int item); // 0 = "CLR"
@@ -53,6 +58,8 @@ public:
     void setLayout(int item); // 0 = 16 steps and 10 annuals, 1 = 30 steps and 3 annuals
 
 private:
+    StepControls shownStep() const;
+
     SetsBuffer& buffer;
     EditState edit;
 };

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -29,7 +30,11 @@ struct TestApp {
     FixedLocalClock clock;
     FakePrintBackend printer;
     FakeDocumentOpener documents;
-    Services services{gui, port, clock, printer, documents};
+    QTemporaryDir stateDir; // the user's state folder, where an unsaved program is kept
+    Services services{
+        gui,       port,
+        clock,     printer,
+        documents, QFile::encodeName(stateDir.filePath(QStringLiteral("halvex"))).toStdString()};
     std::unique_ptr<MainWindow> mainWindow;
 
     TestApp()

@@ -1,5 +1,6 @@
 #include "files/datafile.h"
 #include "files/dosimport.h"
+#include "files/recoveryfile.h"
 
 #include "filefaults.h"
 
@@ -58,6 +59,10 @@ private slots:
     void failedReadChangesNothing_data();
     void failedReadChangesNothing();
     void aPipeIsReadWithoutWaiting();
+
+    void stateFolder_data();
+    void stateFolder();
+    void recoveryFileIsOneFileBetweenRuns();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -311,6 +316,92 @@ void TestDataFile::aPipeIsReadWithoutWaiting()
     SetsBuffer buffer = Filled();
     QCOMPARE(LoadDataFile(buffer, Path(in("pipe"))), FileResult::Done);
     QCOMPARE(buffer, Filled());
+}
+
+void TestDataFile::stateFolder_data()
+{
+    QTest::addColumn<QString>("xdgStateHome"); // "-" for unset
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("XDG_STATE_HOME") << "/x/state"
+                                    << "/home/a"
+                                    << "/x/state/halvex";
+    QTest::newRow("unset") << "-"
+                           << "/home/a"
+                           << "/home/a/.local/state/halvex";
+    QTest::newRow("empty") << ""
+                           << "/home/a"
+                           << "/home/a/.local/state/halvex";
+    QTest::newRow("relative is ignored") << "state"
+                                         << "/home/a"
+                                         << "/home/a/.local/state/halvex";
+    QTest::newRow("nowhere") << "-"
+                             << "-"
+                             << "";
+    QTest::newRow("relative home") << "-"
+                                   << "a"
+                                   << "";
+}
+
+void TestDataFile::stateFolder()
+{
+    QFETCH(QString, xdgStateHome);
+    QFETCH(QString, home);
+    const auto arg = [](const QString& v) { return v == "-" ? std::string() : v.toStdString(); };
+    const std::string xdg = arg(xdgStateHome);
+    const std::string user = arg(home);
+    QTEST(QString::fromStdString(StateFolder(xdgStateHome == "-" ? nullptr : xdg.c_str(),
+                                             home == "-" ? nullptr : user.c_str())),
+          "folder");
+}
+
+// One run leaves its program unsaved; the next one offers it, keeps its own unsaved program in
+// the same file meanwhile, and puts the earlier one back once nothing of its own is unsaved.
+void TestDataFile::recoveryFileIsOneFileBetweenRuns()
+{
+    const std::string folder = Path(in("state/deep/halvex")); // made with its parents
+    const QString file = in("state/deep/halvex/unsaved.40t");
+    const auto onDisk = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
+    };
+    ProgramImage first{};
+    first.fill(0x11);
+    ProgramImage second{};
+    second.fill(0x22);
+    const auto bytes = [](const ProgramImage& image) {
+        return QByteArray(reinterpret_cast<const char*>(image.data()), ProgramImageSize);
+    };
+
+    RecoveryKeeper earlier(folder);
+    QVERIFY(!earlier.offered());
+    QCOMPARE(earlier.nothingUnsaved(), FileResult::Done);
+    QCOMPARE(onDisk(), QByteArray("none"));
+    QCOMPARE(earlier.keepUnsaved(first), FileResult::Done);
+    QCOMPARE(onDisk(), bytes(first));
+    QCOMPARE(QFileInfo(in("state/deep/halvex")).permissions().toInt() & 0x0077,
+             0); // the user's alone
+
+    RecoveryKeeper later(folder);
+    QVERIFY(later.offered() == first);
+    QCOMPARE(later.keepUnsaved(second), FileResult::Done);
+    QCOMPARE(onDisk(), bytes(second));
+    QCOMPARE(QDir(in("state/deep/halvex")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(later.nothingUnsaved(), FileResult::Done);
+    QCOMPARE(onDisk(), bytes(first));
+
+    QVERIFY(later.takeOffer() == first);
+    QVERIFY(!later.offered());
+    QCOMPARE(later.keepUnsaved(first), FileResult::Done);
+    QCOMPARE(later.nothingUnsaved(), FileResult::Done);
+    QCOMPARE(onDisk(), QByteArray("none"));
+
+    // A file of another size is no program: nothing is offered.
+    QFile cut(file);
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes(first).left(199));
+    cut.close();
+    QVERIFY(!RecoveryKeeper(folder).offered());
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

@@ -2,6 +2,7 @@
 #include "model/bufferconfig.h"
 #include "model/programeditor.h"
 #include "model/stepeditor.h"
+#include "model/undohistory.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -56,6 +57,11 @@ private slots:
     void layoutItem();
     void editorItemsMeanWhatTheirControlsShow_data();
     void editorItemsMeanWhatTheirControlsShow();
+    void choosingTheShownItemWritesNothing_data();
+    void choosingTheShownItemWritesNothing();
+    void undoAndRedoGiveBackEachChangeByteForByte();
+    void undoAfterALayoutRoundTripGivesBackTheAnnualYears();
+    void historyKeepsItsDepthAndKnowsWhatWasSaved();
 };
 
 void TestEditorLogic::stepWriters_data()
@@ -280,6 +286,171 @@ void TestEditorLogic::editorItemsMeanWhatTheirControlsShow()
     };
     changes.at(change)();
     QCOMPARE(int(buffer[byte]), expected);
+}
+
+// A drop-down list's handler runs on every pick, also of the item already shown; that is no
+// choice and writes nothing, whatever the bytes behind the item.
+void TestEditorLogic::choosingTheShownItemWritesNothing_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("expected");
+    const int step3 = StepOffset(3);
+    QTest::newRow("the shown day code keeps the relay On") << "day" << 0 << step3 + 2 << 0xBE;
+    QTest::newRow("another day code turns it Off") << "day" << 4 << step3 + 2 << 0x02;
+    QTest::newRow("a minute byte that is no BCD, shown as 25")
+        << "minute" << 25 << step3 + 1 << 0x1F;
+    QTest::newRow("another minute") << "minute" << 26 << step3 + 1 << 0x26;
+    QTest::newRow("an annual day byte that is no BCD")
+        << "startDay" << 25 << SixteenStepLayout.annualTableOffset + 1 << 0x1F;
+    QTest::newRow("a pulse byte that is no BCD") << "pulse" << 25 << PulseByte << 0x1F;
+    QTest::newRow("another pulse") << "pulse" << 24 << PulseByte << 0x24;
+}
+
+void TestEditorLogic::choosingTheShownItemWritesNothing()
+{
+    QFETCH(QString, change);
+    QFETCH(int, item);
+    QFETCH(int, byte);
+    QFETCH(int, expected);
+
+    SetsBuffer buffer;
+    WriteStep(buffer, 3, {0x87, 0x1F, 0xBE}); // 7 Pm, minute byte 0x1F, Wdy, On
+    buffer[SixteenStepLayout.annualTableOffset] = 0x03;
+    buffer[SixteenStepLayout.annualTableOffset + 1] = 0x1F;
+    buffer[PulseByte] = 0x1F;
+    ProgramEditor editor(buffer);
+    editor.reloadAll();
+    editor.chooseStep(3);
+    const std::map<QString, std::function<void()>> changes{
+        {"day", [&] { editor.setDayCode(item); }},
+        {"hour", [&] { editor.setHour(item); }},
+        {"minute", [&] { editor.setMinute(item); }},
+        {"startDay", [&] { editor.setAnnualField(StartDayField, item); }},
+        {"pulse", [&] { editor.setPulse(item); }},
+    };
+    changes.at(change)();
+    QCOMPARE(int(buffer[byte]), expected);
+}
+
+namespace {
+
+// A change as the main window makes it: the write, then the program shown again, then one
+// snapshot of the whole.
+void Change(UndoHistory& history, SetsBuffer& buffer, ProgramEditor& editor,
+            const std::function<void()>& write, bool reload = false)
+{
+    write();
+    if (reload) {
+        editor.reloadAll();
+    } else {
+        editor.stepLines();
+        editor.stepControls();
+    }
+    history.record({ImageOf(buffer), editor.state().currentStep, editor.state().currentAnnual, {}});
+}
+
+} // namespace
+
+void TestEditorLogic::undoAndRedoGiveBackEachChangeByteForByte()
+{
+    SetsBuffer buffer;
+    buffer[SettingsBlockOffset] = 0x02; // COM3: no part of the program
+    ProgramEditor editor(buffer);
+    editor.reloadAll();
+    UndoHistory history({ImageOf(buffer), 0, 0, {}});
+    std::vector<ProgramImage> images{ImageOf(buffer)};
+    editor.chooseStep(
+        3); // showing the cleared Am step writes its day byte: part of the next change
+    editor.stepControls();
+    const std::vector<std::function<void()>> edits{
+        [&] { editor.setHour(7); },
+        [&] { editor.setRelay(0); },
+        [&] { editor.setDayCode(4); }, // Mon turns the relay Off
+        [&] { editor.setHour(0); },    // and CLR on an Am step sets weekdays when shown
+        [&] { editor.setAnnualField(StartMonthField, 3); },
+        [&] { editor.setPulse(25); },
+        [&] { editor.setElLamp(1); },
+        [&] {
+            editor.erase({true, true});
+        },
+    };
+    for (const auto& edit : edits) {
+        Change(history, buffer, editor, edit, &edit == &edits.back());
+        if (ImageOf(buffer) != images.back())
+            images.push_back(ImageOf(buffer));
+    }
+    QCOMPARE(history.changeCount(), images.size() - 1); // choosing a step is no change
+    buffer[SettingsBlockOffset] = 0x05;                 // the port chosen meanwhile stays
+
+    for (std::size_t k = images.size() - 1; k > 0; --k) {
+        QVERIFY(history.canUndo());
+        PutImage(buffer, history.undo().image);
+        QCOMPARE(ImageOf(buffer), images[k - 1]);
+        editor.showAt(history.current().currentStep, history.current().currentAnnual);
+        QCOMPARE(ImageOf(buffer), images[k - 1]); // showing it again writes nothing
+    }
+    QVERIFY(!history.canUndo());
+    while (history.canRedo())
+        PutImage(buffer, history.redo().image);
+    QCOMPARE(ImageOf(buffer), images.back());
+    QCOMPARE(int(buffer[SettingsBlockOffset]), 0x05);
+}
+
+void TestEditorLogic::undoAfterALayoutRoundTripGivesBackTheAnnualYears()
+{
+    SetsBuffer buffer;
+    const int annual0 = SixteenStepLayout.annualTableOffset;
+    const Byte dates[] = {0x03, 0x15, 0x13, 0x04, 0x01, 0x13}; // 03/15/13 - 04/01/13
+    std::copy(std::begin(dates), std::end(dates), buffer.bytes.begin() + annual0);
+    ProgramEditor editor(buffer);
+    editor.reloadAll();
+    const ProgramImage start = ImageOf(buffer);
+    UndoHistory history({start, 0, 0, {}});
+    Change(
+        history, buffer, editor, [&] { editor.setLayout(1); }, true);
+    Change(
+        history, buffer, editor, [&] { editor.setLayout(0); }, true);
+    // The 30-step list rewrote both years, the day bytes of steps 16 and 17 there.
+    QCOMPARE(int(buffer[annual0 + StartYearField]), 0x01);
+    QCOMPARE(int(buffer[annual0 + EndYearField]), 0x01);
+    history.undo();
+    PutImage(buffer, history.undo().image);
+    QCOMPARE(ImageOf(buffer), start);
+    editor.showAt(0, 0);
+    QCOMPARE(ImageOf(buffer), start);
+}
+
+void TestEditorLogic::historyKeepsItsDepthAndKnowsWhatWasSaved()
+{
+    ProgramSnapshot snapshot;
+    UndoHistory history(snapshot, 3);
+    QVERIFY(!history.modified());
+    QVERIFY(!history.record(snapshot)); // the same image is no change
+    for (Byte b = 1; b <= 5; ++b) {
+        snapshot.image[100] = b;
+        QVERIFY(history.record(snapshot));
+        QVERIFY(history.modified());
+    }
+    QCOMPARE(history.changeCount(), 3u);
+    history.markClean();
+    QCOMPARE(int(history.undo().image[100]), 4);
+    QVERIFY(history.modified());
+    history.undo();
+    QCOMPARE(int(history.undo().image[100]), 2);
+    QVERIFY(!history.canUndo());
+    QCOMPARE(int(history.redo().image[100]), 3);
+    history.redo();
+    QCOMPARE(int(history.redo().image[100]), 5);
+    QVERIFY(!history.modified());
+    // A change after an undo drops the changes undone; the saved one among them is gone.
+    history.undo();
+    snapshot.image[100] = 9;
+    QVERIFY(history.record(snapshot));
+    QVERIFY(!history.canRedo());
+    history.undo();
+    QVERIFY(history.modified());
 }
 
 QTEST_APPLESS_MAIN(TestEditorLogic)

@@ -1,8 +1,15 @@
 #include "testapp.h"
+#include "ui/weekchartview.h"
+#include "ui/weekchartwindow.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -42,6 +49,10 @@ private slots:
     void configureSwitchesLayoutWhileOpen();
     void configureShowsTheLayoutInForce();
 
+    void wheelChoosesOnlyInAListWithFocus();
+    void everyKindOfChangeIsUndoneAndRedoneFromTheKeyboard();
+    void weekChartFollowsTheProgramAndChoosesLines();
+
 private:
     std::unique_ptr<TestApp> app;
 };
@@ -65,6 +76,9 @@ void TestEditors::stepFieldChanges_data()
     QTest::newRow("CLR on an Am step sets weekdays, relay Off")
         << QByteArray("\x05\x17\xC0", 3) << "hourCombo"
         << "CLR" << QByteArray("\x00\x17\x3E", 3) << "Step # 03  --> C l e a r <--";
+    QTest::newRow("the shown day code again keeps the relay On")
+        << Pm730WdyOn << "dayCombo"
+        << "Wdy" << Pm730WdyOn << "Step # 03  Wdy  07:30 Pm  On ";
     QTest::newRow("minute 45") << Pm730WdyOn << "minuteCombo"
                                << "45" << QByteArray("\x87\x45\xBE", 3)
                                << "Step # 03  Wdy  07:45 Pm  On ";
@@ -417,6 +431,161 @@ void TestEditors::configureShowsTheLayoutInForce()
     QCOMPARE(shown, 1);
     QCOMPARE(int(app->buffer[FlagsByte]), 0x01);
     QCOMPARE(app->mainWindow->editState().currentStep, 0); // reloaded after closing
+}
+
+namespace {
+
+void TurnWheel(QWidget* widget, int steps)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, -120 * steps}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+QByteArray Image(const SetsBuffer& buffer)
+{
+    return QByteArray(reinterpret_cast<const char*>(buffer.data()), 200);
+}
+
+} // namespace
+
+void TestEditors::wheelChoosesOnlyInAListWithFocus()
+{
+    WriteStep(app->buffer, 3, {0x87, 0x30, 0xBE});
+    app->start();
+    ClickLine(app->find<QListWidget>("stepList"), 3);
+    auto* hours = app->find<QComboBox>("hourCombo");
+    QVERIFY(!hours->hasFocus());
+    TurnWheel(hours, 2);
+    QCOMPARE(app->step(3), Pm730WdyOn);
+    QCOMPARE(hours->currentText(), QStringLiteral("7"));
+    QVERIFY(!hours->hasFocus());
+
+    hours->setFocus();
+    QTRY_VERIFY(hours->hasFocus());
+    TurnWheel(hours, 1); // with the focus, the wheel chooses the next hour
+    QCOMPARE(app->step(3), QByteArray("\x88\x30\xBE", 3));
+}
+
+// Step, annual and status edits, Erase and a layout round trip, each undone with Ctrl+Z and
+// redone with Ctrl+Shift+Z or Ctrl+Y; every image in between comes back byte for byte.
+void TestEditors::everyKindOfChangeIsUndoneAndRedoneFromTheKeyboard()
+{
+    WriteStep(app->buffer, 3, {0x87, 0x30, 0xBE});
+    const Byte annual[] = {0x03, 0x15, 0x13, 0x04, 0x01, 0x13};
+    for (int k = 0; k < 6; ++k)
+        app->buffer[AnnualOffset(SixteenStepLayout, 0) + k] = annual[k];
+    app->buffer[SettingsBlockOffset] = 0x02;
+    MainWindow& window = app->start();
+    QVERIFY(!window.isWindowModified());
+    QList<QByteArray> images{Image(app->buffer)};
+    const auto layout = [&](int item) {
+        app->gui.answerNext([item](QDialog& dialog) {
+            ClickRadio(dialog.findChild<RadioGroup*>("layoutGroup"), item);
+        });
+        app->find<QToolButton>("layoutButton")->click();
+    };
+    const std::vector<std::function<void()>> edits{
+        [&] {
+            ClickLine(app->find<QListWidget>("stepList"), 3);
+            ChooseWithMouse(app->find<QComboBox>("hourCombo"), "10");
+        },
+        [&] { ClickRadio(app->find<RadioGroup>("relayGroup"), 1); },
+        [&] { ChooseWithMouse(app->find<QComboBox>("startMonthCombo"), "5"); },
+        [&] { ClickRadio(app->find<RadioGroup>("statusRelayGroup"), 1); },
+        [&] { ChooseWithMouse(app->find<QComboBox>("pulseCombo"), "25"); },
+        [&] {
+            app->gui.answerNext([](QDialog& dialog) {
+                dialog.findChild<QCheckBox*>("stepsCheck")->click();
+                dialog.findChild<QPushButton*>("eraseButton")->click();
+            });
+            app->find<QToolButton>("eraseButton")->click();
+        },
+        [&] { layout(1); },
+        [&] { layout(0); },
+    };
+    for (const auto& edit : edits) {
+        edit();
+        QVERIFY(Image(app->buffer) != images.last());
+        images << Image(app->buffer);
+    }
+    QVERIFY(window.isWindowModified());
+    // The 30-step list rewrote the years of annual 00, the day bytes of steps 16 and 17 there.
+    QCOMPARE(int(app->buffer[AnnualOffset(SixteenStepLayout, 0) + StartYearField]), 0x01);
+    app->buffer[SettingsBlockOffset] = 0x05; // a COM port chosen meanwhile is no part of it
+
+    for (int k = images.size() - 2; k >= 0; --k) {
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Image(app->buffer), images[k]);
+    }
+    QVERIFY(!app->find<QAction>("undoAction")->isEnabled());
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(app->lines("stepList").at(3), QStringLiteral("Step # 03  Wdy  07:30 Pm  On "));
+    for (int k = 1; k < images.size(); ++k) {
+        if (k % 2)
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        else
+            QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Image(app->buffer), images[k]);
+    }
+    QVERIFY(!app->find<QAction>("redoAction")->isEnabled());
+    QCOMPARE(int(app->buffer[SettingsBlockOffset]), 0x05);
+}
+
+void TestEditors::weekChartFollowsTheProgramAndChoosesLines()
+{
+    WriteStep(app->buffer, 0, {0x08, 0x00, 0xBE}); // weekdays 8:00 Am On
+    WriteStep(app->buffer, 1, {0x85, 0x00, 0x3E}); // weekdays 5:00 Pm Off
+    const Byte february30[] = {0x02, 0x30, 0x13, 0x03, 0x01, 0x13};
+    for (int k = 0; k < 6; ++k)
+        app->buffer[AnnualOffset(SixteenStepLayout, 2) + k] = february30[k];
+    MainWindow& window = app->start();
+    QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+    WeekChartWindow* chartWindow = window.weekChartWindow();
+    QVERIFY(chartWindow && chartWindow->isVisible());
+    WeekChartView* chart = chartWindow->chartView();
+    const auto colour = [&](int day, int hour, int minute) {
+        const QImage picture = chart->grab().toImage();
+        return QColor(
+            picture.pixel(chart->xOfMinute(hour * 60 + minute), chart->barRect(day).center().y()));
+    };
+    const QColor on = WeekChartView::OnColour;
+    QCOMPARE(colour(1, 12, 0), on);
+    QCOMPARE(colour(1, 17, 30), QColor(Qt::white));
+    QCOMPARE(colour(0, 12, 0), QColor(Qt::white));
+    auto* checks = chartWindow->findChild<QListWidget*>("checksList");
+    QCOMPARE(checks->count(), 1);
+    QCOMPARE(checks->item(0)->text(),
+             QStringLiteral("Annual 02: start date 02/30/13 does not exist"));
+    QCOMPARE(chartWindow->findChild<QLabel*>("usageLabel")->text(),
+             QStringLiteral("steps used 2 of 16, annuals used 1 of 10"));
+
+    // An edit in the main window shows at once; so does its undo.
+    ClickLine(app->find<QListWidget>("stepList"), 1);
+    ChooseWithMouse(app->find<QComboBox>("hourCombo"), "6");
+    QCOMPARE(colour(1, 17, 30), on);
+    window.activateWindow();
+    QTRY_VERIFY(window.isActiveWindow());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(colour(1, 17, 30), QColor(Qt::white));
+
+    // A switch's mark tells its step and chooses it.
+    const QPoint mark(chart->xOfMinute(8 * 60), chart->barRect(2).bottom() + 5);
+    QHelpEvent help(QEvent::ToolTip, mark, chart->mapToGlobal(mark));
+    QApplication::sendEvent(chart, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Step # 00  Wdy  08:00 Am  On "));
+    ClickLine(app->find<QListWidget>("stepList"), 5);
+    QTest::mouseClick(chart, Qt::LeftButton, {}, mark);
+    QCOMPARE(window.editState().currentStep, 0);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 0);
+
+    // A check chooses its line.
+    QTest::mouseClick(checks->viewport(), Qt::LeftButton, {},
+                      checks->visualItemRect(checks->item(0)).center());
+    QCOMPARE(window.editState().currentAnnual, 2);
+    QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 2);
+    QCOMPARE(app->find<QComboBox>("annualNumberCombo")->currentIndex(), 2);
 }
 
 QTEST_MAIN(TestEditors)

@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/radiogroup.h"
 #include "ui/services.h"
+#include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 
 #include <QAction>
@@ -73,6 +74,8 @@ private slots:
     void cleanup();
 
     void saveThenLoadRestoresTheImage();
+    void modifiedFromAChangeUntilSaveOrLoad();
+    void dayBytesALoadRewroteAreNamedByTheChecks();
     void saveNamesTheFileWithItsExtension();
     void saveDialogOffersTheNameLastGiven();
     void cancelChangesNothing();
@@ -141,6 +144,56 @@ void TestFileCommands::saveThenLoadRestoresTheImage()
     QCOMPARE(app->lines("annualList").size(), 3);
     QCOMPARE(app->find<QComboBox>("stepNumberCombo")->count(), 30);
     QCOMPARE(app->find<RadioGroup>("statusRelayGroup")->itemIndex(), 1);
+}
+
+// The modified mark and the kept unsaved program follow the files: a change sets them, Save and
+// Load clear them, and undoing a load brings back a program no file holds.
+void TestFileCommands::modifiedFromAChangeUntilSaveOrLoad()
+{
+    MainWindow& window = *app->mainWindow;
+    const QString kept =
+        QFile::decodeName(QByteArray::fromStdString(app->services.stateFolder)) + "/unsaved.40t";
+    const auto change = [&](int item) {
+        app->find<RadioGroup>("elLampGroup")->button(item)->click();
+    };
+    QVERIFY(!window.isWindowModified());
+    change(1);
+    QVERIFY(window.isWindowModified());
+    QVERIFY(QFile::exists(kept));
+    app->run("saveAction", in("shop"));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!QFile::exists(kept));
+    change(0);
+    QVERIFY(window.isWindowModified());
+    app->run("loadAction", in("shop.40t"));
+    QVERIFY(!window.isWindowModified());
+    QCOMPARE(int(app->buffer[FlagsByte]), int(ElLampBit));
+    app->find<QAction>("undoAction")->trigger();
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(int(app->buffer[FlagsByte]), 0);
+    app->find<QAction>("redoAction")->trigger();
+    QVERIFY(!window.isWindowModified());
+}
+
+// A file can bring day bytes that are no day code; showing the loaded program rewrites them,
+// and the checks of the week chart window name each one with the byte it was.
+void TestFileCommands::dayBytesALoadRewroteAreNamedByTheChecks()
+{
+    QByteArray file(DataFileLength, '\0');
+    file[StepOffset(5)] = char(0x87); // 7:30 Pm, Sunday and Monday, relay On
+    file[StepOffset(5) + 1] = 0x30;
+    file[StepOffset(5) + 2] = char(0x83);
+    QVERIFY(WriteBytes(in("old.40t"), file));
+    app->run("loadAction", in("old.40t"));
+    QCOMPARE(int(app->buffer[StepOffset(5) + 2]), 0x01);
+    app->find<QAction>("weekChartAction")->trigger();
+    auto* checks = app->mainWindow->weekChartWindow()->findChild<QListWidget*>("checksList");
+    QStringList texts;
+    for (int row = 0; row < checks->count(); ++row)
+        texts << checks->item(row)->text();
+    QVERIFY2(texts.contains("Step 05: day byte 0x83 was no day code; the step list rewrote it to "
+                            "0x01 (Sun, relay Off)"),
+             qPrintable(texts.join('\n')));
 }
 
 void TestFileCommands::saveNamesTheFileWithItsExtension()

@@ -20,9 +20,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include <stdexcept>
 
@@ -60,6 +62,8 @@ private slots:
     void helpWindowsOpenRepeatedlyWithTheSameText_data();
     void helpWindowsOpenRepeatedlyWithTheSameText();
     void escapingErrorsAreShownAndTheProgramGoesOn();
+    void unsavedProgramIsKeptAndOfferedAtTheNextStart();
+    void windowsAreCentredOnTheirFirstShowingOnly();
 
 private:
     QTemporaryDir workDir;
@@ -238,7 +242,9 @@ void TestMainWindow::clientAreaAndWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.centralWidget()->size(), QSize(412, 420));
     QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
+    // The title bar shows the modified mark, "*", only once the program has changed.
+    QCOMPARE(window.windowHandle()->title(),
+             QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
     QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -260,10 +266,16 @@ void TestMainWindow::menuCaptions()
     }
     const QStringList expected{"&File",
                                "  &Load...",
+                               "  &Recover Unsaved Program…",
                                "  &Save...",
                                "  -",
                                "  &Print...",
                                "  &Exit",
+                               "&Edit",
+                               "  &Undo",
+                               "  &Redo",
+                               "&View",
+                               "  &Week Chart",
                                "&Communicate",
                                "  &Send to Clock",
                                "&Settings",
@@ -277,12 +289,16 @@ void TestMainWindow::menuCaptions()
     QCOMPARE(menu, expected);
 }
 
+// Undo, Redo and Recover are offered only when there is something to undo, redo or recover:
+// at a first start there is none.
 void TestMainWindow::everyCommandIsEnabled()
 {
     MainWindow& window = app->start();
+    const QStringList offeredOnly{"undoAction", "redoAction", "recoverAction"};
     for (QAction* action : window.findChildren<QAction*>()) {
         if (!action->isSeparator())
-            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+            QVERIFY2(action->isEnabled() != offeredOnly.contains(action->objectName()),
+                     qPrintable(action->text()));
     }
 }
 
@@ -319,7 +335,8 @@ void TestMainWindow::eightWindowsWithTheirCaptions()
     QCOMPARE(owned.size(), 7);
     for (int i = 0; i < 8; ++i) {
         QVERIFY(windows[i].first);
-        QCOMPARE(windows[i].first->windowTitle(), QLatin1String(windows[i].second));
+        QCOMPARE(windows[i].first->windowTitle().remove(QStringLiteral("[*]")),
+                 QLatin1String(windows[i].second));
         if (i > 0)
             QCOMPARE(owned[i - 1], windows[i].first);
     }
@@ -392,6 +409,67 @@ void TestMainWindow::escapingErrorsAreShownAndTheProgramGoesOn()
     RunGuarded(&window, app->gui, [] {});
     QCOMPARE(app->gui.exceptions.size(), 2);
     QCOMPARE(app->gui.exceptions.first(), QStringLiteral("disk on fire"));
+}
+
+// Exit asks nothing and the work is not lost: the program is kept after every change, so also
+// when the program is ended by a signal, and the next start offers it without opening anything.
+void TestMainWindow::unsavedProgramIsKeptAndOfferedAtTheNextStart()
+{
+    QTemporaryDir home; // the user's, beyond both runs
+    const std::string folder = QFile::encodeName(home.filePath("state/halvex")).toStdString();
+    app->services.stateFolder = folder;
+    MainWindow& window = app->start();
+    const QString kept = home.filePath("state/halvex/unsaved.40t");
+    QVERIFY(!QFile::exists(kept));
+    ClickRadio(app->find<RadioGroup>("statusRelayGroup"), 1);
+    ChooseWithMouse(app->find<QComboBox>("pulseCombo"), "25");
+    QCOMPARE(window.windowHandle()->title(),
+             QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law*"));
+    const QByteArray unsaved(reinterpret_cast<const char*>(app->buffer.data()), 200);
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), unsaved);
+    app->find<QAction>("exitAction")->trigger();
+    QVERIFY(!window.isVisible());
+    QVERIFY(app->gui.shownWindows.isEmpty());
+
+    app = std::make_unique<TestApp>();
+    app->services.stateFolder = folder;
+    MainWindow& next = app->start();
+    QVERIFY(app->gui.shownWindows.isEmpty());
+    QCOMPARE(int(app->buffer[PulseByte]), 0);
+    auto* recover = app->find<QAction>("recoverAction");
+    QVERIFY(recover->isEnabled());
+    recover->trigger();
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(app->buffer.data()), 200), unsaved);
+    QCOMPARE(app->find<QComboBox>("pulseCombo")->currentText(), QStringLiteral("25"));
+    QVERIFY(next.isWindowModified());
+    QVERIFY(!recover->isEnabled());
+    app->find<QAction>("undoAction")->trigger(); // back to the empty program
+    QCOMPARE(int(app->buffer[PulseByte]), 0);
+}
+
+void TestMainWindow::windowsAreCentredOnTheirFirstShowingOnly()
+{
+    MainWindow& window = app->start();
+    const QPoint middle = window.screen()->availableGeometry().center();
+    QVERIFY((window.frameGeometry().center() - middle).manhattanLength() <= 1);
+    QDialog& about = *app->windows.aboutDialog;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QVERIFY((about.frameGeometry().center() - middle).manhattanLength() <= 1);
+    about.move(20, 30);
+    about.hide();
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.pos(), QPoint(20, 30));
+    about.hide();
+
+    window.move(40, 50);
+    window.showMinimized();
+    window.showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.pos(), QPoint(40, 50));
 }
 
 QTEST_MAIN(TestMainWindow)

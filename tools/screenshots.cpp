@@ -2,13 +2,16 @@
 // program does, shows each one in turn and saves what the screen holds of it.
 #include "comm/localclock.h"
 #include "comm/serialport.h"
+#include "model/annualeditor.h"
 #include "ui/dialoggui.h"
 #include "ui/helpdocument.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprintbackend.h"
 #include "ui/services.h"
+#include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -30,6 +33,29 @@ bool Save(QWidget& window, const QString& path)
     return saved;
 }
 
+// A shop's week for the week chart's picture: open on weekdays and Saturday mornings, a step
+// that clashes with the opening on Mondays, a holiday and a skip plan on a day that does not
+// exist.
+void PutShopWeek(SetsBuffer& buffer)
+{
+    const StepRecord steps[] = {
+        {0x07, 0x30, 0xBE}, // Wdy 07:30 Am On
+        {0x86, 0x00, 0x3E}, // Wdy 06:00 Pm Off
+        {0x08, 0x00, 0xC0}, // Sat 08:00 Am On
+        {0x92, 0x30, 0x40}, // Sat 12:30 Pm Off
+        {0x07, 0x30, 0x02}, // Mon 07:30 Am Off
+    };
+    for (int i = 0; i < 5; ++i)
+        WriteStep(buffer, i, steps[i]);
+    const Byte annuals[2][6] = {{0x12, 0x24, 0x13, 0x01, 0x02, 0x14},
+                                {0x02, 0x30, 0x14, 0x03, 0x01, 0x14}};
+    for (int j = 0; j < 2; ++j) {
+        for (int k = 0; k < AnnualRecordSize; ++k)
+            buffer[AnnualOffset(SixteenStepLayout, j) + k] = annuals[j][k];
+    }
+    buffer[DstByte] = DstYes;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -43,7 +69,7 @@ int main(int argc, char* argv[])
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
-    Services services{gui, port, clock, printer, documents};
+    Services services{gui, port, clock, printer, documents, {}}; // keeps nothing between runs
     SetsBuffer buffer;
     Windows windows;
     const auto mainWindow = CreateWindows(windows, buffer, services);
@@ -52,5 +78,11 @@ int main(int argc, char* argv[])
         const QString name = dialog->objectName().toLower();
         saved = Save(*dialog, folder + QStringLiteral("/window-%1.png").arg(name)) && saved;
     }
+    PutShopWeek(buffer);
+    mainWindow->reloadAll();
+    mainWindow->findChild<QAction*>(QStringLiteral("weekChartAction"))->trigger();
+    saved = Save(*mainWindow->weekChartWindow(),
+                 folder + QStringLiteral("/window-weekchartwindow.png")) &&
+            saved;
     return saved ? 0 : 1;
 }

@@ -21,12 +21,14 @@ QString FromPath(const std::string& path)
 } // namespace
 
 FileCommands::FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
-                           std::function<void()> showFileError, std::function<void()> reloadAll)
+                           std::function<void()> showFileError, std::function<void()> loaded,
+                           std::function<void()> saved)
     : owner(owner)
     , buffer(buffer)
     , gui(gui)
     , showFileError(std::move(showFileError))
-    , reloadAll(std::move(reloadAll))
+    , loaded(std::move(loaded))
+    , saved(std::move(saved))
 {
 }
 
@@ -44,8 +46,11 @@ void FileCommands::save()
         return;
     }
     saveDialogName = FromPath(*named);
-    if (SaveDataFile(buffer, *named) != FileResult::Done)
+    if (SaveDataFile(buffer, *named) != FileResult::Done) {
         showFileError();
+        return;
+    }
+    saved();
 }
 
 void FileCommands::load()
@@ -61,7 +66,7 @@ void FileCommands::load()
         showFileError();
         return;
     }
-    reloadAll();
+    loaded();
 }
 
 void FileCommands::importDosVersionFile()
@@ -79,5 +84,5 @@ void FileCommands::importDosVersionFile()
         showFileError();
         return;
     }
-    reloadAll();
+    loaded();
 }

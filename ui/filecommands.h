@@ -21,10 +21,11 @@ inline const QString DosVersionFileFilter =
 // confirmed a dialog, so after a failure the next save offers the name that failed.
 class FileCommands {
 public:
-    // showFileError shows the File Error window and returns once it is closed; reloadAll
-    // refreshes the main window from the buffer.
+    // showFileError shows the File Error window and returns once it is closed; loaded runs when
+    // Load or the import has put a program into the buffer, saved when Save has written it.
     FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
-                 std::function<void()> showFileError, std::function<void()> reloadAll);
+                 std::function<void()> showFileError, std::function<void()> loaded,
+                 std::function<void()> saved);
 
     void save();
     void load();
@@ -35,7 +36,8 @@ private:
     SetsBuffer& buffer;
     DialogGui& gui;
     std::function<void()> showFileError;
-    std::function<void()> reloadAll;
+    std::function<void()> loaded;
+    std::function<void()> saved;
 
     QString saveDialogName;
     QString loadDialogName;

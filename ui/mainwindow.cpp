@@ -3,7 +3,7 @@
 #include "comm/clockframe.h"
 #include "comm/settingsblock.h"
 #include "comm/transfer.h"
-#include "model/listlines.h"
+#include "model/programoverview.h"
 #include "print/report.h"
 #include "ui/aboutdialog.h"
 #include "ui/dialoggui.h"
@@ -19,6 +19,7 @@
 #include "ui/servicedialog.h"
 #include "ui/services.h"
 #include "ui/transfererrordialog.h"
+#include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 #include "ui/windowstyle.h"
 
@@ -37,15 +38,18 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
     , windows(windows)
     , services(services)
     , editor(buffer)
+    , changes(buffer, editor, *this, services.stateFolder,
+              [this](const MainView& view) { showView(view); })
     , fileCommands(
           this, buffer, services.gui,
           // The File Error window only says that something failed; how it closes
           // makes no difference.
           [this] { (void)this->services.gui.execModal(*this->windows.fileErrorDialog); },
-          [this] { reloadAll(); })
+          [this] { changes.replaced([this] { reloadAll(); }); }, [this] { changes.saved(); })
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law"));
+    // "[*]" shows as "*" while the program has changes no file holds.
+    setWindowTitle(QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law[*]"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -58,11 +62,17 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
     // this one, shows the port it holds.
     LoadSettingsBlock(buffer);
     reloadAll();
+    changes.start();
 }
 
 std::function<void()> MainWindow::guarded(std::function<void()> command)
 {
     return [this, command] { RunGuarded(this, services.gui, command); };
+}
+
+std::function<void()> MainWindow::edit(std::function<void()> write, std::function<void()> show)
+{
+    return guarded([this, write, show] { changes.change(write, show); });
 }
 
 // Only the user's own choices run a handler: filling the controls from the buffer emits none of
@@ -77,57 +87,58 @@ void MainWindow::connectCommands()
 
 void MainWindow::connectStepEditor()
 {
-    const auto edit = [this](auto change) {
-        return guarded([this, change] {
-            change();
-            showSteps();
-        });
-    };
-    connect(form.stepList, &QListWidget::currentRowChanged, this,
-            guarded([this] { stepLineChosen(); }));
+    const auto stepEdit = [this](auto write) { return edit(write, [this] { showSteps(); }); };
+    connect(form.stepList, &QListWidget::currentRowChanged, this, guarded([this] {
+                // A row of none comes only from clearing the list, which is no choice.
+                if (form.stepList->currentRow() >= 0)
+                    chooseStep(form.stepList->currentRow());
+            }));
     connect(form.stepNumberCombo, &QComboBox::activated, this,
-            guarded([this] { stepNumberChosen(); }));
+            guarded([this] { chooseStep(form.stepNumberCombo->currentIndex()); }));
     connect(form.dayCombo, &QComboBox::activated, this,
-            edit([this] { editor.setDayCode(form.dayCombo->currentIndex()); }));
+            stepEdit([this] { editor.setDayCode(form.dayCombo->currentIndex()); }));
     connect(form.hourCombo, &QComboBox::activated, this,
-            edit([this] { editor.setHour(form.hourCombo->currentIndex()); }));
+            stepEdit([this] { editor.setHour(form.hourCombo->currentIndex()); }));
     connect(form.minuteCombo, &QComboBox::activated, this,
-            edit([this] { editor.setMinute(form.minuteCombo->currentIndex()); }));
+            stepEdit([this] { editor.setMinute(form.minuteCombo->currentIndex()); }));
     connect(form.amPmGroup, &RadioGroup::clicked, this,
-            edit([this] { editor.setAmPm(form.amPmGroup->itemIndex()); }));
+            stepEdit([this] { editor.setAmPm(form.amPmGroup->itemIndex()); }));
     connect(form.relayGroup, &RadioGroup::clicked, this,
-            edit([this] { editor.setRelay(form.relayGroup->itemIndex()); }));
+            stepEdit([this] { editor.setRelay(form.relayGroup->itemIndex()); }));
     connect(form.eraseButton, &QToolButton::clicked, this, guarded([this] { erase(); }));
     connect(form.layoutButton, &QToolButton::clicked, this, guarded([this] { configureLayout(); }));
 }
 
 void MainWindow::connectAnnualEditor()
 {
-    connect(form.annualList, &QListWidget::currentRowChanged, this,
-            guarded([this] { annualLineChosen(); }));
+    connect(form.annualList, &QListWidget::currentRowChanged, this, guarded([this] {
+                if (form.annualList->currentRow() >= 0)
+                    chooseAnnual(form.annualList->currentRow());
+            }));
     connect(form.annualNumberCombo, &QComboBox::activated, this,
-            guarded([this] { annualNumberChosen(); }));
+            guarded([this] { chooseAnnual(form.annualNumberCombo->currentIndex()); }));
     const std::array<QComboBox*, AnnualFieldCount> dates = form.dateCombos();
     for (int f = 0; f < AnnualFieldCount; ++f) {
         QComboBox* combo = dates[static_cast<std::size_t>(f)];
-        connect(combo, &QComboBox::activated, this, guarded([this, f, combo] {
-                    editor.setAnnualField(static_cast<AnnualField>(f), combo->currentIndex());
-                    showAnnuals();
-                }));
+        connect(
+            combo, &QComboBox::activated, this,
+            edit([this, f, combo] { editor.setAnnualField(AnnualField(f), combo->currentIndex()); },
+                 [this] { showAnnuals(); }));
     }
 }
 
 // A status change shows nothing anew: the control already shows what was written.
 void MainWindow::connectStatus()
 {
+    const auto statusEdit = [this](auto write) { return edit(write, [] {}); };
     connect(form.dstGroup, &RadioGroup::clicked, this,
-            guarded([this] { editor.setDst(form.dstGroup->itemIndex()); }));
+            statusEdit([this] { editor.setDst(form.dstGroup->itemIndex()); }));
     connect(form.statusRelayGroup, &RadioGroup::clicked, this,
-            guarded([this] { editor.setStatusRelay(form.statusRelayGroup->itemIndex()); }));
+            statusEdit([this] { editor.setStatusRelay(form.statusRelayGroup->itemIndex()); }));
     connect(form.elLampGroup, &RadioGroup::clicked, this,
-            guarded([this] { editor.setElLamp(form.elLampGroup->itemIndex()); }));
+            statusEdit([this] { editor.setElLamp(form.elLampGroup->itemIndex()); }));
     connect(form.pulseCombo, &QComboBox::activated, this,
-            guarded([this] { editor.setPulse(form.pulseCombo->currentIndex()); }));
+            statusEdit([this] { editor.setPulse(form.pulseCombo->currentIndex()); }));
 }
 
 void MainWindow::connectMenu()
@@ -148,11 +159,20 @@ void MainWindow::connectMenu()
     connect(form.helpAction, &QAction::triggered, this, guarded([this] { showHelp(); }));
     connect(form.serviceAction, &QAction::triggered, this, show(&Windows::serviceDialog));
     connect(form.aboutAction, &QAction::triggered, this, show(&Windows::aboutDialog));
+    connect(form.undoAction, &QAction::triggered, this, guarded([this] { changes.undo(); }));
+    connect(form.redoAction, &QAction::triggered, this, guarded([this] { changes.redo(); }));
+    connect(form.recoverAction, &QAction::triggered, this, guarded([this] { changes.recover(); }));
+    connect(form.weekChartAction, &QAction::triggered, this, guarded([this] { showWeekChart(); }));
+    changes.offerThrough(*form.undoAction, *form.redoAction, *form.recoverAction);
 }
 
 void MainWindow::reloadAll()
 {
-    const MainView view = editor.reloadAll();
+    showView(editor.reloadAll());
+}
+
+void MainWindow::showView(const MainView& view)
+{
     ShowLines(form.stepList, view.stepLines);
     showStepControls(view.step);
     SelectLine(form.stepList, editor.state().currentStep);
@@ -166,8 +186,7 @@ void MainWindow::reloadAll()
 
 void MainWindow::changeLayout(int item)
 {
-    editor.setLayout(item);
-    reloadAll();
+    changes.change([this, item] { editor.setLayout(item); }, [this] { reloadAll(); });
 }
 
 // The list first, then the controls: showing a cleared Am step writes its day byte after the
@@ -212,32 +231,16 @@ void MainWindow::showStatus(const StatusControls& shown)
     form.pulseCombo->setCurrentIndex(shown.pulse);
 }
 
-void MainWindow::stepLineChosen()
+void MainWindow::chooseStep(int step)
 {
-    if (form.stepList->currentRow() < 0)
-        return;
-    editor.chooseStep(form.stepList->currentRow());
-    showStepControls(editor.stepControls());
-}
-
-void MainWindow::stepNumberChosen()
-{
-    editor.chooseStep(form.stepNumberCombo->currentIndex());
+    editor.chooseStep(step);
     SelectLine(form.stepList, editor.state().currentStep);
     showStepControls(editor.stepControls());
 }
 
-void MainWindow::annualLineChosen()
+void MainWindow::chooseAnnual(int annual)
 {
-    if (form.annualList->currentRow() < 0)
-        return;
-    editor.chooseAnnual(form.annualList->currentRow());
-    showAnnualControls(editor.annualControls());
-}
-
-void MainWindow::annualNumberChosen()
-{
-    editor.chooseAnnual(form.annualNumberCombo->currentIndex());
+    editor.chooseAnnual(annual);
     SelectLine(form.annualList, editor.state().currentAnnual);
     showAnnualControls(editor.annualControls());
 }
@@ -246,15 +249,31 @@ void MainWindow::annualNumberChosen()
 void MainWindow::erase()
 {
     windows.eraseDialog->reset();
-    if (services.gui.execModal(*windows.eraseDialog) == QDialog::Accepted)
-        editor.erase(windows.eraseDialog->choice());
-    reloadAll();
+    const bool confirmed = services.gui.execModal(*windows.eraseDialog) == QDialog::Accepted;
+    const EraseChoice choice = confirmed ? windows.eraseDialog->choice() : EraseChoice{};
+    changes.change([this, choice] { editor.erase(choice); }, [this] { reloadAll(); });
 }
 
 void MainWindow::configureLayout()
 {
     services.gui.execModal(*windows.layoutDialog);
-    reloadAll();
+    changes.change([] {}, [this] { reloadAll(); });
+}
+
+// Made on its first showing: most runs never open it.
+void MainWindow::showWeekChart()
+{
+    if (!weekChart) {
+        weekChart = new WeekChartWindow(
+            [this] { return OverviewOf(buffer, editor.layout(), changes.rewrites()); }, this);
+        connect(&changes, &ProgramChanges::programChanged, weekChart, &WeekChartWindow::refresh);
+        connect(weekChart, &WeekChartWindow::stepChosen, this, &MainWindow::chooseStep);
+        connect(weekChart, &WeekChartWindow::annualChosen, this, &MainWindow::chooseAnnual);
+        weekChart->addActions({form.undoAction, form.redoAction}); // its keys work there too
+    }
+    weekChart->show();
+    weekChart->raise();
+    weekChart->activateWindow();
 }
 
 void MainWindow::choosePort()
@@ -273,6 +292,7 @@ void MainWindow::sendToClock()
     // shows nothing, and the window shows nothing of the stamp.
     TransferClockFrame(buffer, portName, services.port,
                        [this] { services.gui.execModal(*windows.transferErrorDialog); });
+    changes.stamped();
 }
 
 void MainWindow::print()

@@ -4,6 +4,7 @@
 #include "model/setsbuffer.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindowform.h"
+#include "ui/programchanges.h"
 
 #include <QMainWindow>
 
@@ -11,10 +12,12 @@
 
 struct Services;
 struct Windows;
+class WeekChartWindow;
 
 // The main window: the clock program's steps, skip plans and status, and the menu. Each handler
 // reads one control, hands the choice to the program editor and shows the program again; the
-// window keeps no data of its own.
+// window keeps no data of its own. Every change passes through `changes`, which makes it one
+// undo step, marks the window modified and keeps the unsaved program for the next run.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -26,8 +29,13 @@ public:
     void reloadAll();
     // The layout chosen in the Configure window, shown at once behind it.
     void changeLayout(int item);
+    // Makes a step or an annual current, as a click on its line does.
+    void chooseStep(int step);
+    void chooseAnnual(int annual);
 
     const EditState& editState() const { return editor.state(); }
+    // The week chart window, once its command has opened it.
+    WeekChartWindow* weekChartWindow() const { return weekChart; }
 
 private:
     void connectCommands();
@@ -39,18 +47,15 @@ private:
     std::function<void()> guarded(std::function<void()> command);
 
     // Showing the program.
+    void showView(const MainView& view);
     void showSteps();
     void showStepControls(const StepControls& shown);
     void showAnnuals();
     void showAnnualControls(const AnnualControls& shown);
     void showStatus(const StatusControls& shown);
 
-    // The step editor.
-    void stepLineChosen();
-    void stepNumberChosen();
-    // The annual editor.
-    void annualLineChosen();
-    void annualNumberChosen();
+    // One change of the program: the write, then what shows it again.
+    std::function<void()> edit(std::function<void()> write, std::function<void()> show);
 
     // The menu and the two image buttons.
     void print();
@@ -59,11 +64,14 @@ private:
     void showHelp();
     void erase();
     void configureLayout();
+    void showWeekChart();
 
     SetsBuffer& buffer;
     const Windows& windows;
     Services& services;
     ProgramEditor editor;
     MainWindowForm form;
+    ProgramChanges changes;
     FileCommands fileCommands;
+    WeekChartWindow* weekChart = nullptr;
 };

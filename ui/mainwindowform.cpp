@@ -3,6 +3,7 @@
 #include "model/controlitems.h"
 #include "ui/icons.h"
 #include "ui/radiogroup.h"
+#include "ui/wheelfilter.h"
 #include "ui/windowstyle.h"
 
 #include <QComboBox>
@@ -40,6 +41,7 @@ QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemLis
     auto* box = Place(new QComboBox(client), name, geometry);
     box->addItems(ToQt(items));
     box->setMaxVisibleItems(12);
+    TakeWheelOnlyWithFocus(*box);
     return box;
 }
 
@@ -97,10 +99,12 @@ QToolButton* ImageButton(QWidget* client, const char* name, QRect geometry, cons
     return button;
 }
 
-QAction* Item(QMenu* menu, const char* name, const char* caption)
+QAction* Item(QMenu* menu, const char* name, const QString& caption,
+              const QList<QKeySequence>& keys = {})
 {
-    QAction* action = menu->addAction(QLatin1String(caption));
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
+    action->setShortcuts(keys);
     return action;
 }
 
@@ -176,11 +180,23 @@ void MainWindowForm::setupMenu(QMainWindow& window)
     bar->setObjectName(QStringLiteral("mainMenu"));
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    loadAction = Item(file, "loadAction", "&Load...");
-    saveAction = Item(file, "saveAction", "&Save...");
+    loadAction = Item(file, "loadAction", QStringLiteral("&Load..."));
+    // Offered only when an earlier run left a program unsaved.
+    recoverAction = Item(file, "recoverAction", QStringLiteral("&Recover Unsaved Program\u2026"));
+    saveAction = Item(file, "saveAction", QStringLiteral("&Save..."));
     file->addSeparator();
-    printAction = Item(file, "printAction", "&Print...");
-    exitAction = Item(file, "exitAction", "&Exit");
+    printAction = Item(file, "printAction", QStringLiteral("&Print..."));
+    exitAction = Item(file, "exitAction", QStringLiteral("&Exit"));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    undoAction = Item(edit, "undoAction", QStringLiteral("&Undo"), {QKeySequence::Undo});
+    redoAction =
+        Item(edit, "redoAction", QStringLiteral("&Redo"),
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    weekChartAction = Item(view, "weekChartAction", QStringLiteral("&Week Chart"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_K)});
 
     QMenu* communicate = bar->addMenu(QStringLiteral("&Communicate"));
     sendAction = Item(communicate, "sendAction", "&Send to Clock");
@@ -190,11 +206,12 @@ void MainWindowForm::setupMenu(QMainWindow& window)
     settingsAction->setObjectName(QStringLiteral("settingsAction"));
 
     QMenu* utilities = bar->addMenu(QStringLiteral("&Utilities"));
-    importDosAction = Item(utilities, "importDosAction", "&Load DOS Version File...");
+    importDosAction =
+        Item(utilities, "importDosAction", QStringLiteral("&Load DOS Version File..."));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    helpAction = Item(help, "helpAction", "&Help (pdf)...");
+    helpAction = Item(help, "helpAction", QStringLiteral("&Help (pdf)..."));
     help->addSeparator();
-    serviceAction = Item(help, "serviceAction", "&Service...");
-    aboutAction = Item(help, "aboutAction", "&About...");
+    serviceAction = Item(help, "serviceAction", QStringLiteral("&Service..."));
+    aboutAction = Item(help, "aboutAction", QStringLiteral("&About..."));
 }

@@ -44,9 +44,13 @@ struct MainWindowForm {
 
     // mainMenu
     QAction* loadAction = nullptr;
+    QAction* recoverAction = nullptr; // "Recover Unsaved Program…"
     QAction* saveAction = nullptr;
     QAction* printAction = nullptr;
     QAction* exitAction = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* weekChartAction = nullptr;
     QAction* sendAction = nullptr;
     QAction* settingsAction = nullptr;
     QAction* importDosAction = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class DialogGui;
 class DocumentOpener;
 class LocalClock;
@@ -14,4 +16,5 @@ struct Services {
     LocalClock& clock;         // the computer's date and time, stamped into the frame
     PrintBackend& printer;     // the print dialog and the page the report is drawn on
     DocumentOpener& documents; // the viewer that shows the user guide
+    std::string stateFolder;   // where an unsaved program is kept for the next run; "" for nowhere
 };

@@ -1,10 +1,13 @@
 #include "ui/windowstyle.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
+#include <QWindow>
 
 namespace {
 
@@ -21,6 +24,43 @@ void FitTexts(QWidget& window)
         fit(check);
 }
 
+QMargins FrameMargins(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// The frame the desktop will put around a window not yet shown: that of the window itself once
+// known, else that of another window the desktop has framed already, else a title bar as the
+// style draws one.
+QMargins ExpectedFrame(const QWidget& window)
+{
+    if (const QMargins own = FrameMargins(window); !own.isNull())
+        return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != &window && other->isVisible() && !FrameMargins(*other).isNull())
+            return FrameMargins(*other);
+    }
+    return {0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), 0, 0};
+}
+
+// Puts the window, title bar and frame included, in the middle of its screen. A top-level
+// window's position is that of its frame.
+void Centre(QWidget& window, const QMargins& frameMargins)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window.size().grownBy(frameMargins));
+    frame.moveCenter(screen->availableGeometry().center());
+    if (window.pos() != frame.topLeft())
+        window.move(frame.topLeft());
+}
+
+// Centres a window on its first showing only: shown again, or restored from the task bar, it
+// comes back where the user left it. The desktop frames a window only as it maps it, so the
+// first centring reckons with the frame it expects, and at the first paint, once the real
+// frame is known, it corrects the place if the frame turned out otherwise.
 class ShowingOnScreen : public QObject {
 public:
     ShowingOnScreen(QObject* parent, bool fitTexts)
@@ -32,21 +72,26 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        auto* window = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Show) {
-            auto* window = static_cast<QWidget*>(watched);
             if (fitTexts)
                 FitTexts(*window);
-            if (const QScreen* screen = window->screen()) {
-                QRect frame = window->frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                window->move(frame.topLeft());
+            if (!shown) {
+                shown = true;
+                settling = true;
+                Centre(*window, ExpectedFrame(*window));
             }
+        } else if (event->type() == QEvent::Paint && settling) {
+            settling = false;
+            Centre(*window, FrameMargins(*window));
         }
         return false;
     }
 
 private:
     bool fitTexts;
+    bool shown = false;
+    bool settling = false;
 };
 
 } // namespace

@@ -11,9 +11,10 @@ QFont WindowFont();
 QFont HeadingFont(int pointSize); // bold italic, for area titles and error texts
 
 // A modal window of the program: fixed client size, single border with the close box only, the
-// window font, centred on the screen whenever it is shown. Its labels and check boxes are widened
+// window font, centred on the screen the first time it is shown (later showings keep the place
+// the user left it at). Its labels and check boxes are widened
 // to their texts when it is shown, so a wider face than expected never cuts a text.
 void ApplyDialogStyle(QDialog& window, QSize clientSize);
 
-// Centres a top-level window on its screen each time it is shown.
+// Centres a top-level window on its screen the first time it is shown.
 void KeepCentredOnScreen(QWidget& window);

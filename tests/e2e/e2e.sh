@@ -3,7 +3,8 @@
 # platform) in an empty working directory and works it with the keyboard and the mouse as a
 # person would: opens every window from the menu and the two image buttons and closes it, saves,
 # loads and imports files through the file dialogs, asks for the help, and exits by
-# "&File" > "&Exit". Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
+# "&File" > "&Exit"; then leaves a program unsaved, ends the program by a signal, and recovers
+# the program at the next start. Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
 # default the one beside the program).
 set -euo pipefail
 
@@ -48,6 +49,9 @@ mkdir "$work/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
+# The user's state folder, where an unsaved program is kept between runs.
+export XDG_STATE_HOME="$work/state"
+kept="$XDG_STATE_HOME/halvex/unsaved.40t"
 
 # The first visible window whose title matches the pattern, waited for up to 10 s.
 wait_window() {
@@ -73,11 +77,13 @@ wait_gone() {
 
 mkdir "$work/run"
 cd "$work/run"
-"$program" 2>"$work/program.log" &
-program_pid=$!
-
 main_title='^Halvex - KV40 Computer Software, 2007 DST Law$'
-main=$(wait_window "$main_title") || fail "the main window did not appear"
+start_program() {
+    "$program" 2>>"$work/program.log" &
+    program_pid=$!
+    main=$(wait_window "$main_title") || fail "the main window did not appear"
+}
+start_program
 echo "main window shown"
 
 focus_main() {
@@ -174,3 +180,53 @@ wait "$program_pid" || status=$?
 program_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "exited cleanly"
+[ ! -e "$kept" ] || fail "a program with nothing unsaved was kept"
+
+# Two programs loaded one after the other, the second load undone: the first program is now
+# unsaved. It is kept at once, so a signal that ends the program does not lose it.
+data_file() { # NAME PULSE: a data file whose pulse byte is PULSE (octal)
+    { printf "\000\000\\$2"; head -c 197 /dev/zero; } >"$1"
+}
+data_file first.40t 045
+data_file second.40t 063
+start_program
+for name in first second; do
+    focus_main
+    xdotool key --clearmodifiers alt+f l
+    answer_file_dialog '^Open$' "$PWD/$name.40t"
+done
+focus_main
+xdotool key --clearmodifiers ctrl+z
+for _ in $(seq 200); do
+    [ "$(stat -c %s "$kept" 2>/dev/null)" = 200 ] && break
+    sleep 0.05
+done
+[ "$(stat -c %s "$kept" 2>/dev/null)" = 200 ] || fail "the unsaved program was not kept"
+[ "$(xdotool getwindowname "$main")" = "Halvex - KV40 Computer Software, 2007 DST Law*" ] ||
+    fail "the title shows no modified mark: $(xdotool getwindowname "$main")"
+kill -TERM "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+cp "$kept" "$work/kept.40t"
+echo "unsaved program kept after a signal"
+
+# The next start offers it in the File menu; recovered and saved, it is the program kept.
+start_program
+focus_main
+xdotool key --clearmodifiers alt+f r
+focus_main
+xdotool key --clearmodifiers alt+f s
+answer_file_dialog '^Save As$' "$PWD/recovered"
+cmp -s recovered.40t "$work/kept.40t" || fail "the recovered program is not the one kept"
+[ "$(od -An -tx1 -j2 -N1 recovered.40t | tr -d ' ')" = 25 ] ||
+    fail "the recovered program is not the first one loaded"
+focus_main
+xdotool key --clearmodifiers alt+f e
+for _ in $(seq 200); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after Exit"
+program_pid=
+[ ! -e "$kept" ] || fail "a recovered and saved program was still kept"
+echo "recovered the unsaved program"
