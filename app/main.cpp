@@ -1,3 +1,4 @@
+#include "app/endsignals.h"
 #include "app/halvexapplication.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
@@ -7,6 +8,7 @@
 #include "ui/helpdocument.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprintbackend.h"
+#include "ui/serialports.h"
 #include "ui/services.h"
 #include "ui/windows.h"
 
@@ -26,11 +28,16 @@ int main(int argc, char* argv[])
     HalvexApplication application(argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));
     application.setApplicationVersion(QStringLiteral("1.06"));
-    SerialModemLinePort port;
+    EndSignals endSignals;
+    SystemSerialPorts serialPorts;
+    SerialModemLinePort port(MonotonicTickMs, [&](int n) { return serialPorts.deviceFor(n); });
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
-    Services services{gui, port, clock, printer, documents, UserStateFolder()};
+    Services services{gui,         port,
+                      clock,       printer,
+                      documents,   UserStateFolder(),
+                      serialPorts, &endSignals.requested()};
     try {
         const auto mainWindow = CreateWindows(TheWindows, Program, services);
         mainWindow->show();
@@ -40,5 +47,6 @@ int main(int argc, char* argv[])
     } catch (...) {
         gui.showException(nullptr, QStringLiteral("An unknown error occurred."));
     }
+    endSignals.endLikeTheSignal();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "fakedialoggui.h"
 #include "fakedocumentopener.h"
 #include "fakeprintbackend.h"
+#include "fakeserialports.h"
 #include "fixedlocalclock.h"
 #include "simulatedclock.h"
 #include "ui/mainwindow.h"
@@ -31,10 +32,12 @@ struct TestApp {
     FakePrintBackend printer;
     FakeDocumentOpener documents;
     QTemporaryDir stateDir; // the user's state folder, where an unsaved program is kept
+    FakeSerialPorts serialPorts;
     Services services{
-        gui,       port,
-        clock,     printer,
-        documents, QFile::encodeName(stateDir.filePath(QStringLiteral("halvex"))).toStdString()};
+        gui,        port,
+        clock,      printer,
+        documents,  QFile::encodeName(stateDir.filePath(QStringLiteral("halvex"))).toStdString(),
+        serialPorts};
     std::unique_ptr<MainWindow> mainWindow;
 
     TestApp()

@@ -119,7 +119,7 @@ void TestClockCommands::settingsWindow()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("COM Settings"));
-    QCOMPARE(window.size(), QSize(158, 246));
+    QCOMPARE(window.size(), QSize(430, 246)); // the device chooser sits beside the ports
     QCOMPARE(window.minimumSize(), window.maximumSize());
     RadioGroup* ports = app.comPorts();
     QVERIFY(ports);
@@ -257,7 +257,8 @@ void TestClockCommands::sendStampsTheFrameAndSendsIt()
     QCOMPARE(int(app.buffer[1]), 0xFF - sum % 256);
     QCOMPARE(app.clock.reads, 1);
 
-    QVERIFY(app.gui.shownWindows.isEmpty()); // success shows nothing
+    // Success shows nothing but the progress window, which closed itself.
+    QCOMPARE(app.gui.shownWindows, QStringList{"sendProgressDialog"});
     QCOMPARE(app.port.openedName, std::string("COM1"));
     QCOMPARE(app.port.dtrRises(), 985);
     const std::vector<Byte> received = app.port.receivedBytes();
@@ -270,25 +271,36 @@ void TestClockCommands::sendStampsTheFrameAndSendsIt()
 void TestClockCommands::failedSendShowsTheErrorWindow_data()
 {
     QTest::addColumn<bool>("portMissing");
-    QTest::newRow("no such port") << true;
-    QTest::newRow("no clock on the port") << false;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no such port") << true
+                                  << "COM1 is /dev/simulated, which does not exist: is the "
+                                     "adapter plugged in?";
+    QTest::newRow("no clock on the port")
+        << false
+        << "The clock did not answer at all on /dev/simulated (COM1). Check that the cable is "
+           "plugged in at both ends and that the clock is ready to receive.";
 }
 
 void TestClockCommands::failedSendShowsTheErrorWindow()
 {
     QFETCH(bool, portMissing);
+    QFETCH(QString, reason);
     App app;
     app.port.portMissing = portMissing;
     app.port.stopAnsweringAt = 0;
     bool openWhileShown = false;
     bool dtrWhileShown = false;
+    QString shownReason;
+    app.gui.answerNext([](QDialog&) {}); // the progress window closes itself
     app.gui.answerNext([&](QDialog& window) {
+        shownReason = window.findChild<QLabel*>(QStringLiteral("reasonLabel"))->text();
         openWhileShown = app.port.isOpen;
         dtrWhileShown = app.port.dtr;
         ClickOk(window, "okButton");
     });
     app.trigger("sendAction");
-    QCOMPARE(app.gui.shownWindows, QStringList{"transferErrorDialog"});
+    QCOMPARE(app.gui.shownWindows, (QStringList{"sendProgressDialog", "transferErrorDialog"}));
+    QCOMPARE(shownReason, reason);
     QCOMPARE(app.windows.transferErrorDialog->result(), int(QDialog::Accepted));
     QCOMPARE(openWhileShown, !portMissing);
     QCOMPARE(dtrWhileShown, !portMissing); // still strobing when the clock failed to answer

@@ -265,6 +265,7 @@ void TestSerialPort::anotherProgramsExclusiveModeIsLeftAlone()
     int exclusive = 0;
     QCOMPARE(::ioctl(holder, TIOCGEXCL, &exclusive), 0);
     QCOMPARE(exclusive, 1);
+    QCOMPARE(::ioctl(holder, TIOCNXCL), 0); // the other program lets the port go
     ::close(holder);
 
     // Once this program has held the port and let it go, nobody holds it exclusively.

@@ -97,7 +97,7 @@ void TestSettingsBlock::unwritableFileIsAFailedSave()
 // way would wait for one for ever, at start-up and in Settings.
 void TestSettingsBlock::namedPipeNeitherBlocksNorCounts()
 {
-    const std::string pipe = dir.filePath(QStringLiteral("halvex.dat")).toStdString();
+    const std::string pipe = dir.filePath(QStringLiteral("pipe.dat")).toStdString();
     QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
     SetsBuffer buffer;
     buffer[PortByte] = 5;

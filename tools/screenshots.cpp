@@ -2,12 +2,15 @@
 // program does, shows each one in turn and saves what the screen holds of it.
 #include "comm/localclock.h"
 #include "comm/serialport.h"
+#include "comm/transferfailure.h"
 #include "model/annualeditor.h"
 #include "ui/dialoggui.h"
 #include "ui/helpdocument.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprintbackend.h"
+#include "ui/serialports.h"
 #include "ui/services.h"
+#include "ui/transfererrordialog.h"
 #include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 
@@ -56,6 +59,34 @@ void PutShopWeek(SetsBuffer& buffer)
     buffer[DstByte] = DstYes;
 }
 
+// A laptop with a USB serial adapter, as the COM Settings window's picture shows it.
+class ExampleSerialPorts : public SerialPorts {
+public:
+    std::vector<SerialDevice> devices() const override
+    {
+        return {{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "/dev/ttyUSB0",
+                 "FTDI FT232R USB UART A50285BI", SerialDevice::Kind::UsbById},
+                {"/dev/ttyS0", "/dev/ttyS0", "", SerialDevice::Kind::BuiltIn}};
+    }
+    std::string deviceFor(int comNumber) const override
+    {
+        return comNumber == 1 ? devices().front().path : std::string();
+    }
+    void choose(int, const std::string&) override {}
+    PortFacts factsAbout(const std::string&) const override { return {}; }
+};
+
+// The error window as a clock that stopped answering part of the way leaves it.
+QString ExampleFailure()
+{
+    TransferOutcome outcome;
+    outcome.result = TransferResult::NoAnswer;
+    outcome.port.device = "/dev/ttyUSB0";
+    outcome.handshake = 297;
+    outcome.bytesSent = 37;
+    return QString::fromStdString(DescribeTransferFailure(outcome, "COM1", {}));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -69,10 +100,12 @@ int main(int argc, char* argv[])
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
-    Services services{gui, port, clock, printer, documents, {}}; // keeps nothing between runs
+    ExampleSerialPorts serialPorts;
+    Services services{gui, port, clock, printer, documents, {}, serialPorts}; // keeps nothing
     SetsBuffer buffer;
     Windows windows;
     const auto mainWindow = CreateWindows(windows, buffer, services);
+    windows.transferErrorDialog->setReason(ExampleFailure());
     bool saved = Save(*mainWindow, folder + QStringLiteral("/main-window.png"));
     for (QDialog* dialog : mainWindow->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         const QString name = dialog->objectName().toLower();

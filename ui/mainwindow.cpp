@@ -1,11 +1,10 @@
 #include "ui/mainwindow.h"
 
-#include "comm/clockframe.h"
 #include "comm/settingsblock.h"
-#include "comm/transfer.h"
 #include "model/programoverview.h"
 #include "print/report.h"
 #include "ui/aboutdialog.h"
+#include "ui/clocksender.h"
 #include "ui/dialoggui.h"
 #include "ui/erasedialog.h"
 #include "ui/fileerrordialog.h"
@@ -287,11 +286,9 @@ void MainWindow::choosePort()
 
 void MainWindow::sendToClock()
 {
-    const std::string portName = PrepareClockFrame(buffer, services.clock);
-    // The outcome needs no further handling here: a failure has been shown by then, a success
-    // shows nothing, and the window shows nothing of the stamp.
-    TransferClockFrame(buffer, portName, services.port,
-                       [this] { services.gui.execModal(*windows.transferErrorDialog); });
+    // A failure has been shown by then, a success shows nothing, and the window shows nothing
+    // of the stamp.
+    ClockSender(buffer, services, windows).send();
     changes.stamped();
 }
 

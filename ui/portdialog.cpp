@@ -142,7 +142,8 @@ void PortDialog::showDevice()
 void PortDialog::chooseDevice(const QString& device)
 {
     const std::string builtIn = BuiltInDevice(comNumber());
-    const std::string chosen = device.toStdString() == builtIn ? std::string() : device.toStdString();
+    const std::string chosen =
+        device.toStdString() == builtIn ? std::string() : device.toStdString();
     if (chosen != ports.deviceFor(comNumber()))
         ports.choose(comNumber(), chosen);
     showDevice();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 class DialogGui;
@@ -7,6 +8,7 @@ class DocumentOpener;
 class LocalClock;
 class ModemLinePort;
 class PrintBackend;
+class SerialPorts;
 
 // What the windows need of the world outside the program. The program passes the real ones;
 // tests pass doubles they can answer and inspect.
@@ -17,4 +19,7 @@ struct Services {
     PrintBackend& printer;     // the print dialog and the page the report is drawn on
     DocumentOpener& documents; // the viewer that shows the user guide
     std::string stateFolder;   // where an unsaved program is kept for the next run; "" for nowhere
+    SerialPorts& serialPorts;  // the devices the COM numbers stand for
+    // Set when the program is asked to end (a signal): a send then stops and releases the lines.
+    const std::atomic<bool>* endRequested = nullptr;
 };

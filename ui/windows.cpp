@@ -21,7 +21,7 @@ std::unique_ptr<MainWindow> CreateWindows(Windows& windows, SetsBuffer& buffer, 
     windows.serviceDialog = new ServiceDialog(owner);
     windows.eraseDialog = new EraseDialog(owner);
     windows.transferErrorDialog = new TransferErrorDialog(owner);
-    windows.portDialog = new PortDialog(buffer, owner);
+    windows.portDialog = new PortDialog(buffer, services.serialPorts, owner);
     windows.layoutDialog = new LayoutDialog(buffer, services.gui, owner);
     // A layout chosen in the Configure window shows at once in the main window behind it.
     QObject::connect(windows.layoutDialog, &LayoutDialog::layoutChosen, mainWindow.get(),
