@@ -7,9 +7,11 @@
 #include "ui/windows.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -83,6 +85,7 @@ private slots:
     void failedSendShowsTheErrorWindow_data();
     void failedSendShowsTheErrorWindow();
     void serialErrorWindow();
+    void eachComNumberReachesTheDeviceChosenForIt();
 
 private:
     QTemporaryDir workDir;
@@ -334,6 +337,58 @@ void TestClockCommands::serialErrorWindow()
     result = app.gui.execModal(window);
     QCOMPARE(result, int(QDialog::Accepted));
     QVERIFY(!window.isVisible());
+}
+
+// COM1 stands for the built-in port until the user picks an adapter for it, from the list or by
+// typing its path, all from the keyboard; the send then names that device.
+void TestClockCommands::eachComNumberReachesTheDeviceChosenForIt()
+{
+    App app;
+    const std::string adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A5-if00-port0";
+    app.serialPorts.listed = {
+        {adapter, "/dev/ttyUSB0", "FTDI FT232R USB UART A5", SerialDevice::Kind::UsbById},
+        {"/dev/ttyS0", "/dev/ttyS0", "", SerialDevice::Kind::BuiltIn}};
+    QStringList reaches;
+    app.gui.answerNext([&](QDialog& window) {
+        auto* combo = window.findChild<QComboBox*>(QStringLiteral("deviceCombo"));
+        auto* words = window.findChild<QLabel*>(QStringLiteral("reachesLabel"));
+        reaches << combo->currentData().toString() << words->text();
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->itemText(0), QStringLiteral("FTDI FT232R USB UART A5 (") +
+                                         QString::fromStdString(adapter) + QStringLiteral(")"));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Up); // the adapter, first in the list
+        reaches << QString::fromStdString(app.serialPorts.deviceFor(1)) << words->text();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/ttyACM3"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        reaches << QString::fromStdString(app.serialPorts.deviceFor(1));
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    app.trigger("settingsAction");
+    QCOMPARE(reaches,
+             (QStringList{
+                 "/dev/ttyS0",
+                 "COM1 reaches /dev/ttyS0, the computer's own serial port.",
+                 QString::fromStdString(adapter),
+                 "COM1 reaches " + QString::fromStdString(adapter) + ". That is /dev/ttyUSB0 now.",
+                 "/dev/ttyACM3",
+             }));
+    QString sendingTo;
+    app.gui.answerNext([&](QDialog& window) {
+        sendingTo = window.findChild<QLabel*>(QStringLiteral("deviceLabel"))->text();
+    });
+    app.trigger("sendAction");
+    QCOMPARE(sendingTo, QStringLiteral("Sending to /dev/ttyACM3"));
+    QVERIFY(!app.port.isOpen && app.port.rts && !app.port.dtr);
+
+    // "Built-in Port" drops the choice again.
+    app.gui.answerNext([&](QDialog& window) {
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("builtInButton")),
+                          Qt::LeftButton);
+    });
+    app.trigger("settingsAction");
+    QCOMPARE(app.serialPorts.deviceFor(1), std::string());
 }
 
 QTEST_MAIN(TestClockCommands)

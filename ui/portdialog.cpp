@@ -77,8 +77,12 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     });
     connect(deviceCombo, &QComboBox::activated, this,
             [this](int item) { chooseDevice(deviceCombo->itemData(item).toString()); });
-    connect(deviceCombo->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { chooseDevice(deviceCombo->currentText().trimmed()); });
+    // Typed, or a listed device's text left in the field: the path it stands for.
+    connect(deviceCombo->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const QString text = deviceCombo->currentText().trimmed();
+        const int listed = deviceCombo->findText(text);
+        chooseDevice(listed >= 0 ? deviceCombo->itemData(listed).toString() : text);
+    });
     connect(builtInButton, &QPushButton::clicked, this, [this] { chooseDevice({}); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     // Showing the port read from the settings file is no pick: byte 200 keeps its upper bits
@@ -121,7 +125,10 @@ void PortDialog::showDevice()
     const QString device = QString::fromStdString(
         SerialDevicePath(portName, [this](int n) { return ports.deviceFor(n); }).value());
     const bool fromVariable = !qEnvironmentVariableIsEmpty(Variable(com).toLatin1().constData());
-    deviceCombo->setEditText(device);
+    const int listed = deviceCombo->findData(device);
+    deviceCombo->setCurrentIndex(listed);
+    if (listed < 0)
+        deviceCombo->setEditText(device);
     deviceCombo->setEnabled(!fromVariable);
     builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
 
