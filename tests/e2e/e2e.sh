@@ -4,7 +4,7 @@
 # person would: opens every window from the menu and the two image buttons and closes it, saves,
 # loads and imports files through the file dialogs, asks for the help, and exits by
 # "&File" > "&Exit"; then leaves a program unsaved, ends the program by a signal, and recovers
-# the program at the next start. Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
+# the program at the next start; last, ends a send to a terminal with no clock by a signal. Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
 # default the one beside the program).
 set -euo pipefail
 
@@ -230,3 +230,29 @@ kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after Exit"
 program_pid=
 [ ! -e "$kept" ] || fail "a recovered and saved program was still kept"
 echo "recovered the unsaved program"
+
+# A send to a terminal with no clock behind it waits 2 s for the first answer; a signal in that
+# time ends the send at once and then the program, by that signal.
+if command -v script >/dev/null; then
+    script -qfc "tty >'$work/pty'; sleep 60" /dev/null >/dev/null 2>&1 &
+    terminal_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/pty" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/pty" ] || fail "no terminal to send to"
+    HALVEX_COM1=$(cat "$work/pty") start_program
+    focus_main
+    xdotool key --clearmodifiers alt+c s
+    wait_window '^Send to Clock$' >/dev/null || fail "the send showed no progress window"
+    sent_at=$(date +%s%N)
+    kill -TERM "$program_pid"
+    status=0
+    wait "$program_pid" || status=$?
+    program_pid=
+    waited_ms=$((($(date +%s%N) - sent_at) / 1000000))
+    kill "$terminal_pid" 2>/dev/null || true
+    [ "$status" -eq 143 ] || fail "a signal during a send ended the program with status $status"
+    [ "$waited_ms" -lt 1500 ] || fail "the send went on for $waited_ms ms after the signal"
+    echo "a signal during a send ended it after $waited_ms ms"
+fi
