@@ -34,6 +34,8 @@ std::string BuiltInDevice(int comNumber)
 
 std::optional<std::string> SerialDevicePath(const std::string& portName, const PortChoice& choice)
 {
+    if (!portName.empty() && portName.front() == '/')
+        return portName; // a device named by its path, as the command line allows
     const std::optional<int> number = ComNumber(portName);
     if (!number)
         return std::nullopt;

@@ -19,8 +19,8 @@ std::optional<int> ComNumber(const std::string& portName);
 std::string BuiltInDevice(int comNumber);
 
 // The device behind a port name: the environment variable HALVEX_COMn when it is set (scripts
-// and tests), else the device the user chose for COMn, else the built-in port. Nothing for a
-// name that is no COM port.
+// and tests), else the device the user chose for COMn, else the built-in port. A name that
+// starts with "/" is a device path and stands for itself. Nothing for any other name.
 std::optional<std::string> SerialDevicePath(const std::string& portName,
                                             const PortChoice& choice = {});
 

@@ -22,6 +22,10 @@ std::string NotThere(const TransferOutcome& outcome, const std::string& portName
                      const PortFacts& facts)
 {
     const std::string& device = outcome.port.device;
+    if (portName == device) // named by its path on the command line
+        return device + (outcome.port.problem == PortProblem::NoHardware
+                             ? " has no serial port behind it."
+                             : " does not exist: is the adapter plugged in?");
     const std::string is = portName + " is " + device;
     const bool builtIn = StartsWith(device, "/dev/ttyS");
     const std::string adapter = facts.usbAdapters.empty() ? "" : facts.usbAdapters.front().device;
@@ -89,7 +93,8 @@ std::string NoAnswer(const TransferOutcome& outcome, const std::string& where)
 std::string DescribeTransferFailure(const TransferOutcome& outcome, const std::string& portName,
                                     const PortFacts& facts)
 {
-    const std::string where = outcome.port.device + " (" + portName + ")";
+    const std::string& device = outcome.port.device;
+    const std::string where = portName == device ? device : device + " (" + portName + ")";
     switch (outcome.result) {
     case TransferResult::PortUnavailable:
         return CannotOpen(outcome, portName, facts);

@@ -129,6 +129,8 @@ void TestSerialPort::devicePathOfAPortName_data()
                                     << ""
                                     << ""
                                     << "/dev/ttyS1";
+    QTest::newRow("a device path names itself") << "/dev/ttyUSB3" << QString() << "/dev/ttyUSB0"
+                                                << "/dev/ttyUSB3";
     for (const char* bad : {"COM0", "COM", "com1", "COM1 ", "COM-1", "COMx", "LPT1", ""})
         QTest::addRow("bad '%s'", bad) << bad << QString() << "/dev/ttyUSB0" << QString();
 }

@@ -462,6 +462,7 @@ void TestTransfer::everyFailureHasItsReason_data()
     QTest::addColumn<bool>("inGroup");
     QTest::addColumn<bool>("adapter"); // a USB adapter at /dev/ttyUSB0
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("portName"); // "COM1" where the row does not say
     const auto unavailable = TransferResult::PortUnavailable;
     const auto request = HandshakePhase::Request;
     const auto release = HandshakePhase::Release;
@@ -469,60 +470,76 @@ void TestTransfer::everyFailureHasItsReason_data()
         << unavailable << PortProblem::NoHardware << "/dev/ttyS0" << -1 << request << "dialout"
         << false << true
         << "COM1 is /dev/ttyS0, which has no serial port behind it; a USB adapter is at "
-           "/dev/ttyUSB0: choose it in Settings";
+           "/dev/ttyUSB0: choose it in Settings"
+        << "COM1";
     QTest::newRow("built-in port that is not there, an adapter present")
         << unavailable << PortProblem::NoSuchDevice << "/dev/ttyS0" << -1 << request << "" << false
         << true
         << "COM1 is /dev/ttyS0, which has no serial port behind it; a USB adapter is at "
-           "/dev/ttyUSB0: choose it in Settings";
+           "/dev/ttyUSB0: choose it in Settings"
+        << "COM1";
     QTest::newRow("built-in port without hardware, no adapter")
         << unavailable << PortProblem::NoHardware << "/dev/ttyS0" << -1 << request << "" << false
         << false
         << "COM1 is /dev/ttyS0, which has no serial port behind it. Plug in the USB serial "
-           "adapter and choose it in Settings.";
+           "adapter and choose it in Settings."
+        << "COM1";
     QTest::newRow("adapter unplugged")
         << unavailable << PortProblem::NoSuchDevice << "/dev/ttyUSB1" << -1 << request << ""
         << false << false
-        << "COM1 is /dev/ttyUSB1, which does not exist: is the adapter plugged in?";
+        << "COM1 is /dev/ttyUSB1, which does not exist: is the adapter plugged in?"
+        << "COM1";
+    QTest::newRow("device named by its path")
+        << unavailable << PortProblem::NoSuchDevice << "/dev/ttyUSB9" << -1 << request << ""
+        << false << false << "/dev/ttyUSB9 does not exist: is the adapter plugged in?"
+        << "/dev/ttyUSB9";
     QTest::newRow("not in dialout")
         << unavailable << PortProblem::PermissionDenied << "/dev/ttyUSB0" << -1 << request
         << "dialout" << false << true
         << "You are not allowed to open /dev/ttyUSB0. It belongs to the group dialout. Add "
            "yourself to that group with\n    sudo usermod -aG dialout $USER\nthen log out and "
-           "log in again.";
+           "log in again."
+        << "COM1";
     QTest::newRow("denied for another reason")
         << unavailable << PortProblem::PermissionDenied << "/dev/ttyUSB0" << -1 << request << "root"
         << false << true
         << "You are not allowed to open /dev/ttyUSB0. Ask whoever looks after this computer for "
-           "access to it.";
+           "access to it."
+        << "COM1";
     QTest::newRow("held by another program")
         << unavailable << PortProblem::Busy << "/dev/ttyUSB0" << -1 << request << "" << false
         << true
         << "/dev/ttyUSB0 is held by another program. Close that program (a terminal or modem "
-           "program, for example) and send again.";
+           "program, for example) and send again."
+        << "COM1";
     QTest::newRow("no answer at all")
         << TransferResult::NoAnswer << PortProblem::None << "/dev/ttyUSB0" << 0 << request << ""
         << false << true
         << "The clock did not answer at all on /dev/ttyUSB0 (COM1). Check that the cable is "
-           "plugged in at both ends and that the clock is ready to receive.";
+           "plugged in at both ends and that the clock is ready to receive."
+        << "COM1";
     QTest::newRow("stopped after 37 bytes")
         << TransferResult::NoAnswer << PortProblem::None << "/dev/ttyUSB0" << 297 << release << ""
         << false << true
         << "The clock stopped answering on /dev/ttyUSB0 (COM1) after 37 of 123 bytes, at "
            "handshake 298 of 985: after DTR fell, CTS did not go off within 2 seconds. Send "
-           "again.";
+           "again."
+        << "COM1";
     QTest::newRow("CTS always on")
         << TransferResult::CtsStuckOn << PortProblem::None << "/dev/ttyUSB0" << 0 << release << ""
         << false << true
         << "CTS was on all the time on /dev/ttyUSB0 (COM1), so the clock could never be heard. "
-           "That points to the cable or the adapter, not the clock: check the cable's wiring.";
+           "That points to the cable or the adapter, not the clock: check the cable's wiring."
+        << "COM1";
     QTest::newRow("unplugged during the send")
         << TransferResult::DeviceGone << PortProblem::None << "/dev/ttyUSB0" << 297 << request << ""
         << false << true
         << "/dev/ttyUSB0 went away during the send, after 37 of 123 bytes. Was the adapter "
-           "unplugged? Plug it in and send again.";
+           "unplugged? Plug it in and send again."
+        << "COM1";
     QTest::newRow("sent") << TransferResult::Sent << PortProblem::None << "/dev/ttyUSB0" << -1
-                          << request << "" << false << true << "";
+                          << request << "" << false << true << ""
+                          << "COM1";
 }
 
 void TestTransfer::everyFailureHasItsReason()
@@ -536,6 +553,7 @@ void TestTransfer::everyFailureHasItsReason()
     QFETCH(bool, inGroup);
     QFETCH(bool, adapter);
     QFETCH(QString, reason);
+    QFETCH(QString, portName);
     TransferOutcome outcome;
     outcome.result = result;
     outcome.port = {problem, device.toStdString(), 0};
@@ -549,7 +567,9 @@ void TestTransfer::everyFailureHasItsReason()
         facts.usbAdapters.push_back({"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A5-if00-port0",
                                      "/dev/ttyUSB0", "FTDI FT232R USB UART A5",
                                      SerialDevice::Kind::UsbById});
-    QCOMPARE(QString::fromStdString(DescribeTransferFailure(outcome, "COM1", facts)), reason);
+    QCOMPARE(
+        QString::fromStdString(DescribeTransferFailure(outcome, portName.toStdString(), facts)),
+        reason);
 }
 
 QTEST_APPLESS_MAIN(TestTransfer)
