@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/endsignals.h"
 #include "app/halvexapplication.h"
 #include "comm/localclock.h"
@@ -24,6 +25,9 @@ Windows TheWindows;
 
 int main(int argc, char* argv[])
 {
+    // The command-line verbs run without a window and without touching any display.
+    if (const std::optional<int> status = RunCommandLine(argc, argv))
+        return *status;
     QtDialogGui gui;
     HalvexApplication application(argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));

@@ -1,0 +1,177 @@
+#include "app/commandline.h"
+
+#include "app/checkcommand.h"
+#include "app/endsignals.h"
+#include "app/sendcommand.h"
+#include "comm/localclock.h"
+#include "comm/serialport.h"
+#include "files/datafile.h"
+#include "model/annualeditor.h"
+#include "model/mainview.h"
+#include "print/programtext.h"
+#include "print/report.h"
+#include "ui/printbackend.h"
+#include "ui/qtprintbackend.h"
+#include "ui/serialports.h"
+#include "ui/windowstyle.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPrinter>
+
+#include <cstdio>
+#include <iostream>
+#include <set>
+#include <stdexcept>
+
+namespace {
+
+const QString Version = QStringLiteral("1.06");
+
+const QString Usage = QStringLiteral(R"(Usage: halvex [FILE]
+       halvex send FILE [--port COMn|DEVICE] [--repeat]
+       halvex show FILE
+       halvex check FILE
+       halvex print FILE (--pdf OUT.pdf | --printer NAME)
+
+Without a command, halvex opens its window (and FILE in it, as Load does).
+
+Commands (no window, no display needed):
+  send FILE    load FILE as Load does, stamp the date and time and send it to the clock as
+               "Send to Clock" does; progress ("byte n of 123") and the reason for a failure
+               go to standard error. --port names the port (COM1..COM8 or a device such as
+               /dev/ttyUSB0; default: the port of halvex.dat). --repeat sends to one clock
+               after another: Enter sends again with a fresh stamp, q ends.
+               Exit status: 0 sent, 2 file error, 3 port unavailable, 4 no answer.
+  show FILE    the status line, the step lines and the annual lines as the window shows them.
+  check FILE   the program checks of the week chart, one finding a line; exit status 1 when
+               there are findings.
+  print FILE   the report File > Print prints, into a PDF file (--pdf) or to a printer by name
+               (--printer), with no dialog.
+
+Options:
+  -h, --help     show this text
+  -v, --version  show the version
+)");
+
+const std::set<QString> Verbs{QStringLiteral("send"), QStringLiteral("show"),
+                              QStringLiteral("check"), QStringLiteral("print")};
+
+std::string Path(const QString& argument)
+{
+    return QFile::encodeName(argument).toStdString();
+}
+
+int LoadFailed(const QString& file)
+{
+    std::cerr << "halvex: " << Path(file)
+              << ": File I/O Error ! (it is missing or cannot be read)\n";
+    return FileErrorStatus;
+}
+
+int Show(const QString& file)
+{
+    SetsBuffer program;
+    if (LoadDataFile(program, DataFileToOpen(Path(file))) != FileResult::Done)
+        return LoadFailed(file);
+    for (const std::string& line : ProgramText(program))
+        std::cout << line << '\n';
+    return std::cout.flush() ? 0 : 1;
+}
+
+int Send(const QCommandLineParser& parser, const QString& file)
+{
+    const EndSignals endSignals;
+    SystemSerialPorts ports;
+    SerialModemLinePort port(MonotonicTickMs, [&](int n) { return ports.deviceFor(n); });
+    SystemLocalClock clock;
+    const SendRequest request{Path(file), Path(parser.value(QStringLiteral("port"))),
+                              parser.isSet(QStringLiteral("repeat"))};
+    const int status =
+        RunSend(request, port, clock, ports, std::cin, std::cerr, &endSignals.requested());
+    endSignals.endLikeTheSignal();
+    return status;
+}
+
+// The report is drawn with the window's own face, so the page is the page File > Print makes.
+int Print(int argc, char* argv[], const QCommandLineParser& parser, const QString& file)
+{
+    const QString pdf = parser.value(QStringLiteral("pdf"));
+    const QString printerName = parser.value(QStringLiteral("printer"));
+    if (pdf.isEmpty() == printerName.isEmpty()) {
+        std::cerr << "halvex print: give either --pdf OUT.pdf or --printer NAME\n";
+        return 1;
+    }
+    SetsBuffer program;
+    if (LoadDataFile(program, DataFileToOpen(Path(file))) != FileResult::Done)
+        return LoadFailed(file);
+    // Fonts need a GUI application; the offscreen platform gives one without any display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication application(argc, argv);
+    QPrinter printer(QPrinter::HighResolution);
+    if (pdf.isEmpty()) {
+        printer.setPrinterName(printerName);
+    } else {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    }
+    EditState state;
+    ReloadAll(program, state); // the window shows the program before its report is printed
+    try {
+        QtPrintJob job(printer);
+        DrawReport(
+            job, WindowFont(),
+            LayoutReport(program, state.layout, LoadStatusControls(program), job.verticalDpi()));
+    } catch (const std::exception& error) {
+        std::cerr << "halvex print: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> RunCommandLine(int argc, char* argv[])
+{
+    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bool help = first == QLatin1String("-h") || first == QLatin1String("--help");
+    const bool version = first == QLatin1String("-v") || first == QLatin1String("--version");
+    if (!help && !version && !Verbs.count(first))
+        return std::nullopt;
+    if (help || version) {
+        std::cout << (help ? Usage : QStringLiteral("halvex %1\n").arg(Version)).toStdString();
+        return 0;
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.addOptions(
+        {{QStringLiteral("port"), QStringLiteral("port"), QStringLiteral("port")},
+         {QStringLiteral("repeat"), QStringLiteral("repeat")},
+         {QStringLiteral("pdf"), QStringLiteral("pdf"), QStringLiteral("file")},
+         {QStringLiteral("printer"), QStringLiteral("printer"), QStringLiteral("name")}});
+    if (!parser.parse(arguments) || parser.positionalArguments().size() != 2) {
+        std::cerr << "halvex: "
+                  << (parser.errorText().isEmpty() ? QStringLiteral("%1 takes one FILE").arg(first)
+                                                   : parser.errorText())
+                         .toStdString()
+                  << "\n"
+                  << Usage.toStdString();
+        return 1;
+    }
+    const QString file = parser.positionalArguments().at(1);
+    if (first == QLatin1String("show"))
+        return Show(file);
+    if (first == QLatin1String("check"))
+        return RunCheck(Path(file), std::cout, std::cerr);
+    if (first == QLatin1String("print"))
+        return Print(argc, argv, parser, file);
+    // Send: QSettings reads the user's device choices under the program's name.
+    const QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("halvex"));
+    return Send(parser, file);
+}
