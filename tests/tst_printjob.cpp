@@ -2,6 +2,7 @@
 #include "ui/qtprintbackend.h"
 #include "ui/windowstyle.h"
 
+#include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -80,6 +81,8 @@ class TestPrintJob : public QObject {
 private slots:
     void reportOnPaperKeepsItsLinesAndSpacing();
     void printerThatCannotStartIsAnError();
+    void ffCopiesOutAsTwoLetters();
+    void dialogOffersNoPageChoices();
 };
 
 void TestPrintJob::reportOnPaperKeepsItsLinesAndSpacing()
@@ -143,6 +146,43 @@ void TestPrintJob::printerThatCannotStartIsAnError()
         QCOMPARE(QString::fromLocal8Bit(error.what()),
                  QStringLiteral("The printer could not start the print job."));
     }
+}
+
+// "Off" must copy out of the PDF as "Off", not with the one-glyph "ﬀ" ligature.
+void TestPrintJob::ffCopiesOutAsTwoLetters()
+{
+    if (QString::fromLatin1(HALVEX_PDFTOTEXT).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("off.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QtPrintJob job(printer);
+    DrawReport(job, WindowFont(), {{LineX, 0, LinePointSize, "Relay = Off, EL Lamp = Off"}});
+    QProcess text;
+    text.start(QStringLiteral(HALVEX_PDFTOTEXT), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString copied = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(copied.contains(QStringLiteral("Off")), qPrintable(copied));
+    QVERIFY2(!copied.contains(QChar(0xFB00)), qPrintable(copied));
+}
+
+void TestPrintJob::dialogOffersNoPageChoices()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer);
+    OfferOnlyWhatTheReportHonours(dialog);
+    for (auto option :
+         {QAbstractPrintDialog::PrintPageRange, QAbstractPrintDialog::PrintSelection,
+          QAbstractPrintDialog::PrintCurrentPage, QAbstractPrintDialog::PrintCollateCopies})
+        QVERIFY(!dialog.testOption(option));
+    dialog.show();
+    for (const char* name : {"gbPrintRange", "pageSetCombo"}) {
+        const auto* choice = dialog.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(choice && (!choice->isVisible() || !choice->isEnabled()), name);
+    }
+    dialog.reject();
 }
 
 QTEST_MAIN(TestPrintJob)

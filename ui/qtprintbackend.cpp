@@ -33,7 +33,11 @@ void QtPrintJob::begin()
 
 void QtPrintJob::drawText(int x, int y, const QFont& font, const QString& text)
 {
-    painter.setFont(font);
+    // Without shaping, Latin text keeps one glyph a letter: "Off" is not drawn with an "ff"
+    // ligature, so the words copy out of a PDF as they were printed.
+    QFont unshaped = font;
+    unshaped.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    painter.setFont(unshaped);
     // The rectangle only anchors the text's top-left corner: nothing is clipped to it.
     const QRect anchor(x, y, printer.width(), printer.height());
     painter.drawText(anchor, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, text);
@@ -68,7 +72,15 @@ std::unique_ptr<PrintJob> QtPrintBackend::choosePrinter(QWidget* parent)
     if (!printer)
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), parent);
+    OfferOnlyWhatTheReportHonours(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return std::make_unique<QtPrintJob>(*printer);
+}
+
+// The report is one page printed whole: page ranges, the current page, a selection and odd or
+// even page sets would all print the same page, so the dialog does not offer them.
+void OfferOnlyWhatTheReportHonours(QPrintDialog& dialog)
+{
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
 }

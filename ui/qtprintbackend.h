@@ -35,3 +35,8 @@ public:
 private:
     std::unique_ptr<QPrinter> printer;
 };
+
+class QPrintDialog;
+
+// Leaves in the print dialog only the choices the one-page report honours.
+void OfferOnlyWhatTheReportHonours(QPrintDialog& dialog);
