@@ -13,13 +13,24 @@
 #include "ui/services.h"
 #include "ui/windows.h"
 
+#include <QTimer>
+
 #include <exception>
+#include <optional>
 
 namespace {
 
 // The one clock image of the run and the one instance of each window; both live until exit.
 SetsBuffer Program;
 Windows TheWindows;
+
+// The file named on the command line, when there is one.
+std::optional<QString> FileToOpen(const QStringList& arguments)
+{
+    if (arguments.size() < 2 || arguments.at(1).isEmpty())
+        return std::nullopt;
+    return arguments.at(1);
+}
 
 } // namespace
 
@@ -45,6 +56,11 @@ int main(int argc, char* argv[])
     try {
         const auto mainWindow = CreateWindows(TheWindows, Program, services);
         mainWindow->show();
+        // "halvex FILE" (a double-click in a file manager) opens FILE as Load does, once the
+        // window is up, so that a File Error window shows over it.
+        if (const std::optional<QString> file = FileToOpen(application.arguments()))
+            QTimer::singleShot(0, mainWindow.get(),
+                               [&mainWindow, path = *file] { mainWindow->openFile(path); });
         application.exec();
     } catch (const std::exception& error) {
         gui.showException(nullptr, QString::fromLocal8Bit(error.what()));

@@ -42,6 +42,10 @@ struct TestApp {
 
     TestApp()
     {
+        // The user's settings (recent files, the device of each port) go to a folder of the
+        // test's own, never to the real user's.
+        static QTemporaryDir configHome;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
         // Keeps the waits for a freshly opened drop-down list short.
         QApplication::setDoubleClickInterval(50);
     }

@@ -16,10 +16,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 Q_DECLARE_METATYPE(SaveFault)
 
@@ -90,6 +94,7 @@ private slots:
     void tooLongAPathIsRefused();
     void fileErrorWindow();
     void qtFileDialogsOfferTheNameAndTheFilters();
+    void recentDroppedAndNamedFilesLoadAsLoadDoes();
 
 private:
     QString in(const QString& name) const { return workDir->filePath(name); }
@@ -486,6 +491,52 @@ void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
     answer(QString());
     QCOMPARE(gui.getOpenFileName(nullptr, QString(), DosFilter), std::nullopt);
     QCOMPARE(filters.value(0), QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv)"));
+}
+
+// The last files loaded or saved come back from the File menu; a file dropped on the window or
+// named at start-up (openFile) loads as Load does; one that is gone shows the File Error window
+// and leaves the list.
+void TestFileCommands::recentDroppedAndNamedFilesLoadAsLoadDoes()
+{
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "halvex", "halvex").remove("recentFiles");
+    app->fill(StepTableOffset, QByteArray("\x07\x30\x02", 3));
+    app->run("saveAction", in("shop"));
+    app->fill(StepTableOffset, QByteArray("\x08\x15\x04", 3));
+    app->run("saveAction", in("home"));
+    auto* menu = app->find<QMenu>("fileMenu");
+    const auto recent = [&] {
+        emit menu->aboutToShow();
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (action->objectName().startsWith(QLatin1String("recentFile")))
+                texts << action->text();
+        return texts;
+    };
+    QCOMPARE(recent(), (QStringList{"&1 home.40t", "&2 shop.40t"}));
+
+    app->find<QAction>("recentFile2")->trigger();
+    QCOMPARE(app->step(0), QByteArray("\x07\x30\x02", 3));
+    QCOMPARE(recent(), (QStringList{"&1 shop.40t", "&2 home.40t"}));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(in("home.40t"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(app->mainWindow.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(app->mainWindow.get(), &drop);
+    QCOMPARE(app->step(0), QByteArray("\x08\x15\x04", 3));
+    QVERIFY(drop.isAccepted());
+
+    QVERIFY(QFile::remove(in("shop.40t")));
+    QCOMPARE(recent(), (QStringList{"&1 home.40t", "&2 shop.40t"})); // the menu opens
+    app->find<QAction>("recentFile2")->trigger();
+    QCOMPARE(app->gui.shownWindows, FileError);
+    QCOMPARE(app->step(0), QByteArray("\x08\x15\x04", 3));
+    QCOMPARE(recent(), QStringList{"&1 home.40t"});
+
+    app->mainWindow->openFile(in("shop")); // as typed: without ".40t", and gone
+    QCOMPARE(app->gui.shownWindows, FileError + FileError);
 }
 
 QTEST_MAIN(TestFileCommands)

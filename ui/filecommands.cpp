@@ -51,22 +51,29 @@ void FileCommands::save()
         return;
     }
     saved();
+    fileUsed(saveDialogName);
 }
 
 void FileCommands::load()
 {
     const std::optional<QString> chosen =
         gui.getOpenFileName(owner, loadDialogName, DataFileFilter);
-    if (!chosen)
-        return;
-    loadDialogName = *chosen;
-    const std::string path = DataFileToOpen(ToPath(*chosen));
+    if (chosen)
+        loadFile(*chosen);
+}
+
+bool FileCommands::loadFile(const QString& chosen)
+{
+    loadDialogName = chosen;
+    const std::string path = DataFileToOpen(ToPath(chosen));
     saveDialogName = FromPath(path);
     if (LoadDataFile(buffer, path) != FileResult::Done) {
         showFileError();
-        return;
+        return false;
     }
     loaded();
+    fileUsed(saveDialogName);
+    return true;
 }
 
 void FileCommands::importDosVersionFile()

@@ -30,6 +30,12 @@ public:
     void save();
     void load();
     void importDosVersionFile();
+    // Loads a file named without the Open dialog (at start-up, dropped, from the recent files),
+    // as Load does once a name is chosen. False when it failed and the File Error window showed.
+    bool loadFile(const QString& chosen);
+
+    // Runs with the file's path after every load and save that succeeded.
+    void onFileUsed(std::function<void(const QString& path)> used) { fileUsed = std::move(used); }
 
 private:
     QWidget* owner;
@@ -38,6 +44,7 @@ private:
     std::function<void()> showFileError;
     std::function<void()> loaded;
     std::function<void()> saved;
+    std::function<void(const QString&)> fileUsed = [](const QString&) {};
 
     QString saveDialogName;
     QString loadDialogName;

@@ -7,6 +7,7 @@
 #include "ui/clocksender.h"
 #include "ui/dialoggui.h"
 #include "ui/erasedialog.h"
+#include "ui/filedrop.h"
 #include "ui/fileerrordialog.h"
 #include "ui/filledcontrols.h"
 #include "ui/guard.h"
@@ -163,6 +164,22 @@ void MainWindow::connectMenu()
     connect(form.recoverAction, &QAction::triggered, this, guarded([this] { changes.recover(); }));
     connect(form.weekChartAction, &QAction::triggered, this, guarded([this] { showWeekChart(); }));
     changes.offerThrough(*form.undoAction, *form.redoAction, *form.recoverAction);
+    recentFiles = new RecentFiles(*form.fileMenu, form.exitAction);
+    fileCommands.onFileUsed([this](const QString& path) { recentFiles->add(path); });
+    connect(recentFiles, &RecentFiles::chosen, this, [this](const QString& path) {
+        RunGuarded(this, services.gui, [this, path] { openFile(path); });
+    });
+    connect(new FileDrop(*this), &FileDrop::dropped, this, [this](const QString& path) {
+        RunGuarded(this, services.gui, [this, path] { openFile(path); });
+    });
+}
+
+// A file that cannot be loaded has been reported by then; one of the recent files is dropped
+// from the list with it.
+void MainWindow::openFile(const QString& path)
+{
+    if (!fileCommands.loadFile(path))
+        recentFiles->remove(path);
 }
 
 void MainWindow::reloadAll()

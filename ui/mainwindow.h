@@ -5,6 +5,7 @@
 #include "ui/filecommands.h"
 #include "ui/mainwindowform.h"
 #include "ui/programchanges.h"
+#include "ui/recentfiles.h"
 
 #include <QMainWindow>
 
@@ -32,6 +33,8 @@ public:
     // Makes a step or an annual current, as a click on its line does.
     void chooseStep(int step);
     void chooseAnnual(int annual);
+    // Loads a program file as Load does once a name is chosen (at start-up, dropped, recent).
+    void openFile(const QString& path);
 
     const EditState& editState() const { return editor.state(); }
     // The week chart window, once its command has opened it.
@@ -73,5 +76,6 @@ private:
     MainWindowForm form;
     ProgramChanges changes;
     FileCommands fileCommands;
+    RecentFiles* recentFiles = nullptr;
     WeekChartWindow* weekChart = nullptr;
 };

@@ -179,7 +179,8 @@ void MainWindowForm::setupMenu(QMainWindow& window)
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("mainMenu"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = fileMenu = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
     loadAction = Item(file, "loadAction", QStringLiteral("&Load..."));
     // Offered only when an earlier run left a program unsaved.
     recoverAction = Item(file, "recoverAction", QStringLiteral("&Recover Unsaved Program\u2026"));

@@ -7,6 +7,7 @@
 class QAction;
 class QComboBox;
 class QListWidget;
+class QMenu;
 class QMainWindow;
 class QToolButton;
 class QWidget;
@@ -44,6 +45,7 @@ struct MainWindowForm {
 
     // mainMenu
     QAction* loadAction = nullptr;
+    QMenu* fileMenu = nullptr;
     QAction* recoverAction = nullptr; // "Recover Unsaved Program…"
     QAction* saveAction = nullptr;
     QAction* printAction = nullptr;

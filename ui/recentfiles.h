@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QAction;
+class QMenu;
+
+// The File menu's list of the last five program files loaded or saved, "&1 shop.40t" first for
+// the newest, kept per user where the desktop keeps settings. The list is read when the menu
+// opens, not at start-up, so every copy of the program that runs sees the same list.
+class RecentFiles : public QObject {
+    Q_OBJECT
+
+public:
+    // The entries go into the menu before the given action, behind a separator of their own.
+    RecentFiles(QMenu& menu, QAction* before);
+
+    void add(const QString& path);
+    void remove(const QString& path);
+    QStringList files() const;
+
+signals:
+    void chosen(const QString& path);
+
+private:
+    void fillMenu();
+
+    QMenu& menu;
+    QAction* before;
+    QList<QAction*> entries;
+};
