@@ -21,6 +21,14 @@ std::size_t NameStart(std::string_view path)
     return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
+// Characters, not bytes, as a person counts them: a UTF-8 name's continuation bytes do not
+// count. (A name in no valid UTF-8 counts each byte that is no continuation byte.)
+std::size_t CharacterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::ranges::count_if(
+        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 } // namespace
 
 std::optional<std::string> ApplyDataFileExtension(std::string_view path)
@@ -32,7 +40,7 @@ std::optional<std::string> ApplyDataFileExtension(std::string_view path)
     const std::size_t dot = ExtensionStart(name);
     std::string named(dot == std::string_view::npos ? path : path.substr(0, nameStart + dot));
     named += DataFileExtension;
-    if (named.size() > MaxDataFilePathLength)
+    if (CharacterCount(named) > MaxDataFilePathLength)
         return std::nullopt;
     return named;
 }

@@ -14,7 +14,7 @@ constexpr int DataFileLength = 200;
 
 inline constexpr std::string_view DataFileExtension = ".40t";
 
-// The longest path, new extension included, that a data file may be given.
+// The longest path, new extension included, that a data file may be given, in characters.
 constexpr std::size_t MaxDataFilePathLength = 255;
 
 // The chosen path with the extension ".40t": the first "." of the file name and everything after
@@ -22,7 +22,7 @@ constexpr std::size_t MaxDataFilePathLength = 255;
 // component is looked at, so a "." in a folder name never cuts the path short. Leading dots make
 // a hidden file's name, not an extension: ".profile" becomes ".profile.40t". Returns nothing
 // when no data file name can be made: an empty name, "." or "..", or a result longer than
-// MaxDataFilePathLength bytes.
+// MaxDataFilePathLength characters (a UTF-8 name's bytes may be more).
 std::optional<std::string> ApplyDataFileExtension(std::string_view path);
 
 // The file that Load opens for a chosen path: the path itself, or, when no file of that name

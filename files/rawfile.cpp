@@ -1,6 +1,7 @@
 #include "files/rawfile.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,9 @@ namespace {
 // keeps them within the file system's name limit whatever the data file is called.
 constexpr const char* TemporaryPrefix = "/.halvex-";
 constexpr int TemporaryNameAttempts = 100;
+constexpr int MaxLinkHops = 40; // as the kernel allows
+// A program file is 200 bytes; more of an old file than this is not kept for writing back.
+constexpr int MaxKeptBytes = 1 << 20;
 
 std::string FolderOf(const std::string& path)
 {
@@ -93,19 +97,48 @@ ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes)
     return {FileResult::Done, std::move(bytes)};
 }
 
-FileResult ReplaceFile(const std::string& path, std::span<const Byte> bytes)
+namespace {
+
+// The file a save writes: the path itself, or what a symbolic link at it points to, followed
+// link by link (a link to a file not yet there names the file to create). The link stays.
+std::string FileBehindLinks(std::string path)
+{
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return path;
+        target[length] = '\0';
+        const std::string folder = FolderOf(path);
+        path = target[0] == '/' ? std::string(target) : folder + "/" + target;
+    }
+    return path; // a loop of links: the save fails on it as on any name it cannot write
+}
+
+bool MayWrite(const std::string& path)
+{
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// A replaced file keeps its mode, and its owner and group where the user may give them (root
+// may; anyone may keep a group they belong to). What does not carry over leaves the user's
+// defaults on the new file: the program inside is what the save is about.
+void KeepOwnerAndMode(int fd, const struct stat& old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    (void)::fchmod(fd, old.st_mode & 07777);
+}
+
+FileResult ReplaceByRename(const std::string& path, std::span<const Byte> bytes,
+                           const struct stat* old)
 {
     const std::string folder = FolderOf(path);
     Temporary file = CreateTemporary(folder);
     if (file.fd < 0)
         return FileResult::CannotCreate;
-
-    // A replaced file keeps its permissions. Should they not carry over, the file still gets
-    // the user's defaults and its contents, which are what the save is about.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        (void)::fchmod(file.fd, old.st_mode & 07777);
-
+    if (old)
+        KeepOwnerAndMode(file.fd, *old);
     bool complete = WriteAll(file.fd, bytes) && ::fsync(file.fd) == 0;
     complete = ::close(file.fd) == 0 && complete;
     if (!complete) {
@@ -118,6 +151,45 @@ FileResult ReplaceFile(const std::string& path, std::span<const Byte> bytes)
     }
     FlushFolder(folder);
     return FileResult::Done;
+}
+
+// Overwrites the file where it is, so that every hard link to it sees the new contents and a
+// folder the user may not write in is no obstacle. The old contents are read first and written
+// back should the new ones not all reach the disk.
+FileResult ReplaceInPlace(const std::string& path, std::span<const Byte> bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return FileResult::CannotCreate;
+    std::vector<Byte> old(static_cast<std::size_t>(MaxKeptBytes));
+    const ssize_t kept = ::pread(fd, old.data(), old.size(), 0);
+    old.resize(kept > 0 ? static_cast<std::size_t>(kept) : 0);
+    const auto put = [fd](std::span<const Byte> contents) {
+        return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, contents) &&
+               ::ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && ::fsync(fd) == 0;
+    };
+    if (put(bytes))
+        return ::close(fd) == 0 ? FileResult::Done : FileResult::WriteFailed;
+    (void)put(old); // the best that can be done: the old program back in its place
+    ::close(fd);
+    return FileResult::WriteFailed;
+}
+
+} // namespace
+
+FileResult ReplaceFile(const std::string& chosen, std::span<const Byte> bytes)
+{
+    const std::string path = FileBehindLinks(chosen);
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+        return ReplaceByRename(path, bytes, nullptr); // a new file (or no file a save can write)
+    // Renaming over a file needs only the folder's permission: a file the user may not write
+    // is refused here, as creating it would have been.
+    if (!MayWrite(path))
+        return FileResult::CannotCreate;
+    if (old.st_nlink > 1 || !MayWrite(FolderOf(path)))
+        return ReplaceInPlace(path, bytes);
+    return ReplaceByRename(path, bytes, &old);
 }
 
 bool FileExists(const std::string& path)

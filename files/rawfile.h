@@ -29,7 +29,12 @@ ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // Gives the file exactly these contents, or leaves it as it was. The bytes go to a new file in
 // the same folder, which takes the old file's place only once all of them are on the disk, so a
-// full disk or a lost folder never leaves a cut-off file behind. A failure removes the new file.
+// full disk or a lost folder never leaves a cut-off file behind; a failure removes the new file.
+// A replaced file keeps its mode, owner and group where the user may keep them. A symbolic
+// link is followed and kept: the file it points to is written. A file with more than one name
+// (hard links), or one in a folder the user may not write in, is written in place, and its old
+// contents are written back should the new ones fail. A file the user may not write is refused
+// (CannotCreate), though its folder would let a new file take its place.
 FileResult ReplaceFile(const std::string& path, std::span<const Byte> bytes);
 
 bool FileExists(const std::string& path);

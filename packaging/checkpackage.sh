@@ -12,7 +12,10 @@ contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/halvex \
     ./usr/share/applications/halvex.desktop \
     ./usr/share/icons/hicolor/scalable/apps/halvex.svg \
-    ./usr/share/halvex/halvexhelp.pdf; do
+    ./usr/share/halvex/halvexhelp.pdf \
+    ./usr/share/mime/packages/halvex.xml \
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-halvex-program.svg \
+    ./usr/share/man/man1/halvex.1.gz; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 grep -q -- '-rwxr-xr-x .* \./usr/bin/halvex$' <<<"$contents" || fail "/usr/bin/halvex is not executable"

@@ -25,7 +25,22 @@ exec_line=$(sed -n 's/^Exec=//p' "$entry")
 command -v "${exec_line%% *}" >/dev/null || fail "the menu's command $exec_line is not on the PATH"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "the menu's icon $icon is missing"
+grep -q '^Exec=halvex %f$' "$entry" || fail "the menu entry does not pass the file it opens"
 echo "desktop menu entry ok: $(sed -n 's/^Name=//p' "$entry")"
+
+# The desktop knows the program files: their type, and halvex as the program that opens them.
+sample=$(mktemp -d)/shop.40t
+head -c 200 /dev/zero >"$sample"
+type=$(gio info -a standard::content-type "$sample" | sed -n 's/^ *standard::content-type: //p')
+[ "$type" = application/x-halvex-program ] || fail "$sample is of type $type"
+default=$(gio mime application/x-halvex-program | sed -n '1s/.*: //p')
+[ "$default" = halvex.desktop ] || fail "files of the type open in '$default', not halvex"
+rm -r "$(dirname "$sample")"
+echo "program files known to the desktop: $type, opened by $default"
+
+# The manual page.
+zcat /usr/share/man/man1/halvex.1.gz | grep -q '^\.TH HALVEX 1' || fail "the manual page is missing"
+echo "manual page ok"
 
 # The installed program, end to end; its help is the copy in its data folder.
 E2E_EXPECT_HELP=/usr/share/halvex/halvexhelp.pdf "$here/../tests/e2e/e2e.sh" /usr/bin/halvex

@@ -136,7 +136,6 @@ enum class SaveFault {
     FolderIsAFile,        // a plain file stands where the path needs a folder
     FolderAtTheName,      // a folder already has the data file's name
     WriteCutShort,        // the disk takes only part of the bytes
-    ReadOnlyFolder,       // no new file may be made in the folder
     FileCannotBeReplaced, // the old file is immutable
 };
 
@@ -173,10 +172,6 @@ struct FailingSave {
             break;
         case SaveFault::WriteCutShort:
             cutShort = true;
-            break;
-        case SaveFault::ReadOnlyFolder:
-            lock = std::make_unique<Unchangeable>(folder);
-            possible = lock->holds();
             break;
         case SaveFault::FileCannotBeReplaced:
             lock = std::make_unique<Unchangeable>(oldFile);

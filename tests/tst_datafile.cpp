@@ -8,6 +8,10 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(SaveFault)
 Q_DECLARE_METATYPE(FileResult)
@@ -51,6 +55,9 @@ private slots:
     void saveKeepsPermissionsOfTheFileItReplaces();
     void failedSaveLeavesTheOldFile_data();
     void failedSaveLeavesTheOldFile();
+    void saveFollowsLinksAndWritesSharedFilesInPlace();
+    void failedSaveInPlaceWritesTheOldBytesBack();
+    void unwritableFileIsRefusedForAUser();
 
     void loadReplacesOnlyWhatTheFileHolds_data();
     void loadReplacesOnlyWhatTheFileHolds();
@@ -118,6 +125,11 @@ void TestDataFile::extensionRule_data()
         << folder + name49 + ".somewhat-long-extension" << folder + name49 + ".40t";
     QTest::newRow("long folder") << QStringLiteral("/") + QString(300, 'f') + ".d/x"
                                  << "";
+    // The limit counts characters: 255 of them are 305 bytes in UTF-8 here.
+    const QString accented = QStringLiteral("/") + QString(200, QChar(0xE9)) + QStringLiteral("/");
+    QTest::newRow("255 characters, more bytes") << accented + name49 << accented + name49 + ".40t";
+    QTest::newRow("256 characters") << accented + name49 + "n"
+                                    << "";
 }
 
 void TestDataFile::extensionRule()
@@ -129,7 +141,7 @@ void TestDataFile::extensionRule()
         QVERIFY2(!result, result ? result->c_str() : "");
     } else {
         QVERIFY(result);
-        QCOMPARE(QString::fromStdString(*result), named);
+        QCOMPARE(QString::fromUtf8(QByteArray::fromStdString(*result)), named);
     }
 }
 
@@ -206,9 +218,10 @@ void TestDataFile::failedSaveLeavesTheOldFile_data()
     QTest::newRow("folder is a file") << SaveFault::FolderIsAFile << FileResult::CannotCreate;
     QTest::newRow("folder at the name") << SaveFault::FolderAtTheName << FileResult::CannotReplace;
     QTest::newRow("write cut short") << SaveFault::WriteCutShort << FileResult::WriteFailed;
-    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder << FileResult::CannotCreate;
-    QTest::newRow("file cannot be replaced")
-        << SaveFault::FileCannotBeReplaced << FileResult::CannotReplace;
+    // A file that may not be written is refused, though the folder would let a new file take
+    // its place.
+    QTest::newRow("file cannot be written")
+        << SaveFault::FileCannotBeReplaced << FileResult::CannotCreate;
 }
 
 void TestDataFile::failedSaveLeavesTheOldFile()
@@ -232,6 +245,92 @@ void TestDataFile::failedSaveLeavesTheOldFile()
     QCOMPARE(FileBytes(save.oldFile), save.oldBytes);
     QCOMPARE(FolderEntries(save.folder), entries);
     QCOMPARE(QFileInfo(save.target).isDir(), targetWasFolder);
+}
+
+// A symbolic link stays a link and its file gets the program (a link to nothing creates its
+// file); a file with a second name, or in a folder no new file may be made in, is written where
+// it is, so every name sees the new program; a replaced file keeps its owner and group.
+void TestDataFile::saveFollowsLinksAndWritesSharedFilesInPlace()
+{
+    const QByteArray program = QByteArray(reinterpret_cast<const char*>(Filled().data()), 200);
+    const auto save = [&](const QString& name) { return SaveDataFile(Filled(), Path(in(name))); };
+
+    WriteBytes(in("real.40t"), Pattern(50, 3));
+    QVERIFY(QFile::link(QStringLiteral("real.40t"), in("link.40t")));
+    QCOMPARE(save(QStringLiteral("link.40t")), FileResult::Done);
+    QCOMPARE(QFileInfo(in("link.40t")).symLinkTarget(), in("real.40t"));
+    QCOMPARE(FileBytes(in("real.40t")), program);
+
+    QVERIFY(QFile::link(in("sub/made.40t"), in("dangling.40t")));
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
+    QCOMPARE(save(QStringLiteral("dangling.40t")), FileResult::Done);
+    QVERIFY(QFileInfo(in("dangling.40t")).isSymLink());
+    QCOMPARE(FileBytes(in("sub/made.40t")), program);
+
+    WriteBytes(in("first.40t"), Pattern(50, 4));
+    QCOMPARE(::link(Path(in("first.40t")).c_str(), Path(in("second.40t")).c_str()), 0);
+    QCOMPARE(save(QStringLiteral("second.40t")), FileResult::Done);
+    QCOMPARE(FileBytes(in("first.40t")), program);
+    QCOMPARE(FileBytes(in("second.40t")), program);
+
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("closed")));
+    WriteBytes(in("closed/shop.40t"), Pattern(50, 5));
+    {
+        const Unchangeable folder(in("closed"));
+        if (folder.holds())
+            QCOMPARE(save(QStringLiteral("closed/shop.40t")), FileResult::Done);
+    }
+    if (FileBytes(in("closed/shop.40t")) != Pattern(50, 5))
+        QCOMPARE(FileBytes(in("closed/shop.40t")), program);
+
+    if (::geteuid() != 0)
+        QSKIP("giving a file to another owner needs root");
+    WriteBytes(in("theirs.40t"), Pattern(50, 6));
+    QCOMPARE(::chown(Path(in("theirs.40t")).c_str(), 65534, 65534), 0);
+    QCOMPARE(save(QStringLiteral("theirs.40t")), FileResult::Done);
+    struct stat info {};
+    QCOMPARE(::stat(Path(in("theirs.40t")).c_str(), &info), 0);
+    QCOMPARE(int(info.st_uid), 65534);
+    QCOMPARE(int(info.st_gid), 65534);
+    QCOMPARE(FileBytes(in("theirs.40t")), program);
+}
+
+// The disk takes only part of the new program of a file saved in place: the old bytes go back.
+void TestDataFile::failedSaveInPlaceWritesTheOldBytesBack()
+{
+    const QByteArray old = Pattern(60, 7);
+    WriteBytes(in("first.40t"), old);
+    QCOMPARE(::link(Path(in("first.40t")).c_str(), Path(in("second.40t")).c_str()), 0);
+    FileResult saved;
+    {
+        const FileSizeLimit limit(DataFileLength / 2);
+        saved = SaveDataFile(Filled(), Path(in("first.40t")));
+    }
+    QCOMPARE(saved, FileResult::WriteFailed);
+    QCOMPARE(FileBytes(in("first.40t")), old);
+    QCOMPARE(FileBytes(in("second.40t")), old);
+}
+
+// Root may write any file, so the refusal is tried by a child that runs as nobody.
+void TestDataFile::unwritableFileIsRefusedForAUser()
+{
+    WriteBytes(in("ro.40t"), Pattern(60, 8));
+    QCOMPARE(::chmod(Path(in("ro.40t")).c_str(), 0444), 0);
+    if (::geteuid() != 0) {
+        QCOMPARE(SaveDataFile(Filled(), Path(in("ro.40t"))), FileResult::CannotCreate);
+    } else {
+        QCOMPARE(::chmod(Path(dir->path()).c_str(), 0777), 0); // the folder would allow a rename
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool nobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            const FileResult result = SaveDataFile(Filled(), Path(in("ro.40t")));
+            ::_exit(nobody && result == FileResult::CannotCreate ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    QCOMPARE(FileBytes(in("ro.40t")), Pattern(60, 8));
 }
 
 void TestDataFile::loadReplacesOnlyWhatTheFileHolds_data()

@@ -380,7 +380,6 @@ void TestFileCommands::importOfAMissingFilePresetsTheSaveName()
 void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile_data()
 {
     QTest::addColumn<SaveFault>("fault");
-    QTest::newRow("read-only folder") << SaveFault::ReadOnlyFolder;
     QTest::newRow("file cannot be replaced") << SaveFault::FileCannotBeReplaced;
     QTest::newRow("write cut short") << SaveFault::WriteCutShort;
     QTest::newRow("folder at the name") << SaveFault::FolderAtTheName;

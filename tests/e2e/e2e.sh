@@ -23,7 +23,7 @@ cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
-    rm -rf "$work"
+    [ -n "${E2E_KEEP:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 
