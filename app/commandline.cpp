@@ -3,28 +3,20 @@
 #include "app/checkcommand.h"
 #include "app/endsignals.h"
 #include "app/sendcommand.h"
+#include "app/windowmodule.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
 #include "files/datafile.h"
-#include "model/annualeditor.h"
-#include "model/mainview.h"
 #include "print/programtext.h"
-#include "print/report.h"
-#include "ui/printbackend.h"
-#include "ui/qtprintbackend.h"
 #include "ui/serialports.h"
-#include "ui/windowstyle.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QPrinter>
 
 #include <cstdio>
 #include <iostream>
 #include <set>
-#include <stdexcept>
 
 namespace {
 
@@ -95,41 +87,20 @@ int Send(const QCommandLineParser& parser, const QString& file)
     return status;
 }
 
-// The report is drawn with the window's own face, so the page is the page File > Print makes.
+// The report needs fonts and a printer: the window's module draws it, without any display.
 int Print(int argc, char* argv[], const QCommandLineParser& parser, const QString& file)
 {
     const QString pdf = parser.value(QStringLiteral("pdf"));
-    const QString printerName = parser.value(QStringLiteral("printer"));
-    if (pdf.isEmpty() == printerName.isEmpty()) {
+    const QString printer = parser.value(QStringLiteral("printer"));
+    if (pdf.isEmpty() == printer.isEmpty()) {
         std::cerr << "halvex print: give either --pdf OUT.pdf or --printer NAME\n";
         return 1;
     }
-    SetsBuffer program;
-    if (LoadDataFile(program, DataFileToOpen(Path(file))) != FileResult::Done)
-        return LoadFailed(file);
-    // Fonts need a GUI application; the offscreen platform gives one without any display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication application(argc, argv);
-    QPrinter printer(QPrinter::HighResolution);
-    if (pdf.isEmpty()) {
-        printer.setPrinterName(printerName);
-    } else {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    }
-    EditState state;
-    ReloadAll(program, state); // the window shows the program before its report is printed
-    try {
-        QtPrintJob job(printer);
-        DrawReport(
-            job, WindowFont(),
-            LayoutReport(program, state.layout, LoadStatusControls(program), job.verticalDpi()));
-    } catch (const std::exception& error) {
-        std::cerr << "halvex print: " << error.what() << '\n';
+    WindowModule module;
+    if (!LoadWindowModule(module))
         return 1;
-    }
-    return 0;
+    return module.printReport(&argc, argv, Path(file).c_str(), Path(pdf).c_str(),
+                              printer.toStdString().c_str());
 }
 
 } // namespace

@@ -15,7 +15,8 @@ for file in ./usr/bin/halvex \
     ./usr/share/halvex/halvexhelp.pdf \
     ./usr/share/mime/packages/halvex.xml \
     ./usr/share/icons/hicolor/scalable/mimetypes/application-x-halvex-program.svg \
-    ./usr/share/man/man1/halvex.1.gz; do
+    ./usr/share/man/man1/halvex.1.gz \
+    ./usr/lib/halvex/halvex-window.so; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 grep -q -- '-rwxr-xr-x .* \./usr/bin/halvex$' <<<"$contents" || fail "/usr/bin/halvex is not executable"

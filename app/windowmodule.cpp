@@ -1,0 +1,43 @@
+#include "app/windowmodule.h"
+
+#include <cstdio>
+#include <string>
+
+#include <climits>
+#include <dlfcn.h>
+#include <unistd.h>
+
+namespace {
+
+std::string ProgramFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return ".";
+    const std::string program(path, static_cast<std::size_t>(length));
+    return program.substr(0, program.rfind('/'));
+}
+
+} // namespace
+
+bool LoadWindowModule(WindowModule& module)
+{
+    const std::string folder = ProgramFolder();
+    std::string error;
+    for (const std::string& candidate :
+         {folder + "/" + HALVEX_WINDOW_MODULE, folder + "/" + HALVEX_INSTALLED_MODULE}) {
+        // The module stays loaded until the program ends.
+        if (void* loaded = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+            module.runWindow =
+                reinterpret_cast<RunWindowFunction>(::dlsym(loaded, "HalvexRunWindow"));
+            module.printReport =
+                reinterpret_cast<PrintReportFunction>(::dlsym(loaded, "HalvexPrintReport"));
+            if (module.runWindow && module.printReport)
+                return true;
+        }
+        error = ::dlerror() ? ::dlerror() : "";
+    }
+    std::fprintf(stderr, "halvex: the window could not be loaded: %s\n", error.c_str());
+    return false;
+}
