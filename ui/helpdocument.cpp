@@ -1,5 +1,6 @@
 #include "ui/helpdocument.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -33,4 +34,12 @@ std::optional<QString> FindHelpDocument(const QString& workingDirectory,
             return path;
     }
     return std::nullopt;
+}
+
+void OpenUserGuide(DocumentOpener& viewer)
+{
+    const std::optional<QString> guide =
+        FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    if (guide)
+        (void)viewer.open(*guide);
 }

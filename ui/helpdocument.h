@@ -27,3 +27,8 @@ public:
 // program's share folder (programDirectory/../share/halvex). Nothing when none of them exists.
 std::optional<QString> FindHelpDocument(const QString& workingDirectory,
                                         const QString& programDirectory);
+
+// "&Help (pdf)...": hands the user guide found for the program to the viewer. A missing guide
+// or a desktop without a PDF viewer is not reported: the guide is an aid, the program works the
+// same without it, and the desktop tells of a viewer that fails.
+void OpenUserGuide(DocumentOpener& viewer);

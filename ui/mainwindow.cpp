@@ -25,8 +25,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QLayout>
 #include <QListWidget>
 #include <QToolButton>
@@ -156,7 +154,8 @@ void MainWindow::connectMenu()
     connect(form.settingsAction, &QAction::triggered, this, guarded([this] { choosePort(); }));
     connect(form.importDosAction, &QAction::triggered, this,
             guarded([this] { fileCommands.importDosVersionFile(); }));
-    connect(form.helpAction, &QAction::triggered, this, guarded([this] { showHelp(); }));
+    connect(form.helpAction, &QAction::triggered, this,
+            guarded([this] { OpenUserGuide(services.documents); }));
     connect(form.serviceAction, &QAction::triggered, this, show(&Windows::serviceDialog));
     connect(form.aboutAction, &QAction::triggered, this, show(&Windows::aboutDialog));
     connect(form.undoAction, &QAction::triggered, this, guarded([this] { changes.undo(); }));
@@ -319,14 +318,4 @@ void MainWindow::print()
                                 form.elLampGroup->itemIndex(), form.pulseCombo->currentIndex()};
     DrawReport(*job, form.stepList->font(),
                LayoutReport(buffer, editor.layout(), status, job->verticalDpi()));
-}
-
-void MainWindow::showHelp()
-{
-    const std::optional<QString> guide =
-        FindHelpDocument(QDir::currentPath(), QCoreApplication::applicationDirPath());
-    // A missing guide or a desktop without a PDF viewer is not reported: the guide is an aid,
-    // the program works the same without it, and the desktop tells of a viewer that fails.
-    if (guide)
-        (void)services.documents.open(*guide);
 }

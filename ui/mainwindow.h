@@ -64,7 +64,6 @@ private:
     void print();
     void sendToClock();
     void choosePort();
-    void showHelp();
     void erase();
     void configureLayout();
     void showWeekChart();
