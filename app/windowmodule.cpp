@@ -36,7 +36,9 @@ bool LoadWindowModule(WindowModule& module)
             if (module.runWindow && module.printReport)
                 return true;
         }
-        error = ::dlerror() ? ::dlerror() : "";
+        // dlerror() forgets its message once read, so it is read once.
+        if (const char* why = ::dlerror())
+            error = why;
     }
     std::fprintf(stderr, "halvex: the window could not be loaded: %s\n", error.c_str());
     return false;
