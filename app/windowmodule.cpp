@@ -27,8 +27,9 @@ bool LoadWindowModule(WindowModule& module)
     std::string error;
     for (const std::string& candidate :
          {folder + "/" + HALVEX_WINDOW_MODULE, folder + "/" + HALVEX_INSTALLED_MODULE}) {
-        // The module stays loaded until the program ends.
-        if (void* loaded = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+        // The module stays loaded until the program ends. Its calls into Qt are bound as they
+        // are first made, as the program's own would be, not all of them before the window.
+        if (void* loaded = ::dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL)) {
             module.runWindow =
                 reinterpret_cast<RunWindowFunction>(::dlsym(loaded, "HalvexRunWindow"));
             module.printReport =
