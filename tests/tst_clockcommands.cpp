@@ -362,6 +362,7 @@ void TestClockCommands::eachComNumberReachesTheDeviceChosenForIt()
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Up); // the adapter, first in the list
         reaches << QString::fromStdString(app.serialPorts.deviceFor(1)) << words->text();
+        QCOMPARE(combo->lineEdit()->cursorPosition(), 0); // the maker shows, not the link's end
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/ttyACM3"));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
