@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <tuple>
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -38,15 +39,25 @@ std::vector<std::string> Names(const std::string& folder)
     return names;
 }
 
-// ttyUSB10 after ttyUSB9: by the stem, then by the number.
+// ttyUSB10 after ttyUSB9: by the stem, then by the number, however many digits it has.
 bool NaturalLess(const std::string& a, const std::string& b)
 {
     const auto split = [](const std::string& s) {
         const std::size_t digits = s.find_last_not_of("0123456789") + 1;
-        const std::string number = s.substr(digits);
-        return std::make_pair(s.substr(0, digits), number.empty() ? -1 : std::stol(number));
+        const std::size_t leading = std::min(s.find_first_not_of('0', digits), s.size());
+        return std::make_tuple(s.substr(0, digits), s.size() - leading, s.substr(leading));
     };
     return split(a) < split(b);
+}
+
+// The node a by-id link leads to as /dev names it ("../../ttyUSB0" is /dev/ttyUSB0), which is
+// the name the user knows, even where that node is a link itself. Empty when it leads nowhere.
+std::string LinkedDevice(const std::string& link)
+{
+    std::error_code error;
+    fs::path target = fs::read_symlink(link, error);
+    target = error ? fs::path(link) : (fs::path(link).parent_path() / target).lexically_normal();
+    return fs::exists(target, error) ? target.string() : std::string();
 }
 
 bool HasUart(const std::string& sysTty, const std::string& name)
@@ -65,17 +76,15 @@ std::vector<SerialDevice> ListSerialDevices(const DeviceFolders& folders)
     std::vector<std::string> links = Names(byId);
     std::sort(links.begin(), links.end());
     for (const std::string& link : links) {
-        std::error_code error;
-        const fs::path target = fs::canonical(byId + "/" + link, error);
-        if (!error)
-            found.push_back({byId + "/" + link, target.string(), DescribeById(link),
+        if (std::string device = LinkedDevice(byId + "/" + link); !device.empty())
+            found.push_back({byId + "/" + link, std::move(device), DescribeById(link),
                              SerialDevice::Kind::UsbById});
     }
     const auto reached = [&](const std::string& device) {
-        std::error_code error;
-        const std::string real = fs::weakly_canonical(device, error).string();
-        return std::any_of(found.begin(), found.end(),
-                           [&](const SerialDevice& d) { return d.device == real; });
+        return std::any_of(found.begin(), found.end(), [&](const SerialDevice& d) {
+            std::error_code error;
+            return fs::equivalent(d.device, device, error);
+        });
     };
     std::vector<std::string> names = Names(folders.dev);
     std::sort(names.begin(), names.end(), NaturalLess);

@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 #include "ui/portdialog.h"
 #include "ui/radiogroup.h"
+#include "ui/serialports.h"
 #include "ui/services.h"
 #include "ui/transfererrordialog.h"
 #include "ui/windows.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,6 +88,7 @@ private slots:
     void failedSendShowsTheErrorWindow();
     void serialErrorWindow();
     void eachComNumberReachesTheDeviceChosenForIt();
+    void deviceChoicesAreKeptForTheUser();
 
 private:
     QTemporaryDir workDir;
@@ -359,6 +362,7 @@ void TestClockCommands::eachComNumberReachesTheDeviceChosenForIt()
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Up); // the adapter, first in the list
         reaches << QString::fromStdString(app.serialPorts.deviceFor(1)) << words->text();
+        QCOMPARE(combo->lineEdit()->cursorPosition(), 0); // the maker shows, not the link's end
         combo->lineEdit()->selectAll();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/ttyACM3"));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
@@ -389,6 +393,24 @@ void TestClockCommands::eachComNumberReachesTheDeviceChosenForIt()
     });
     app.trigger("settingsAction");
     QCOMPARE(app.serialPorts.deviceFor(1), std::string());
+}
+
+// The device chosen for a COM number belongs to the user, not to the folder the program runs in:
+// it is kept where the desktop keeps a program's settings.
+void TestClockCommands::deviceChoicesAreKeptForTheUser()
+{
+    const App app; // its settings folder stands in for the user's
+    const QStringList workFiles = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    SystemSerialPorts ports;
+    ports.choose(3, "/dev/ttyUSB0");
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/halvex/halvex.conf";
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value("ports/COM3").toString(),
+             QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), workFiles);
+    QCOMPARE(SystemSerialPorts().deviceFor(3), std::string("/dev/ttyUSB0"));
+    QCOMPARE(SystemSerialPorts().deviceFor(4), std::string());
+    ports.choose(3, {});
+    QCOMPARE(SystemSerialPorts().deviceFor(3), std::string());
 }
 
 QTEST_MAIN(TestClockCommands)

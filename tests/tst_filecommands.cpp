@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/radiogroup.h"
 #include "ui/services.h"
+#include "ui/usersettings.h"
 #include "ui/weekchartwindow.h"
 #include "ui/windows.h"
 
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -497,7 +497,7 @@ void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
 // and leaves the list.
 void TestFileCommands::recentDroppedAndNamedFilesLoadAsLoadDoes()
 {
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "halvex", "halvex").remove("recentFiles");
+    UserSettings().remove("recentFiles");
     app->fill(StepTableOffset, QByteArray("\x07\x30\x02", 3));
     app->run("saveAction", in("shop"));
     app->fill(StepTableOffset, QByteArray("\x08\x15\x04", 3));

@@ -298,23 +298,28 @@ void TestSerialPort::lockFileOfARunningProgram()
     QVERIFY(!HeldByLockFile(device, locks.path().toStdString()));
 }
 
-// A tree laid out as the system shows its devices: one adapter behind a by-id link, a second
-// adapter and a modem without one, and two built-in ports of which one has a UART.
+// A tree laid out as the system shows its devices: one adapter behind a by-id link (its node
+// itself a link to a pseudo-terminal, as a test bench makes it), a second adapter and a modem
+// without one, and built-in ports of which one has a UART.
 void TestSerialPort::serialDevicesOfTheSystem()
 {
     QTemporaryDir root;
     QDir dir(root.path());
     QVERIFY(dir.mkpath(QStringLiteral("dev/serial/by-id")));
-    for (const char* node : {"dev/ttyUSB0", "dev/ttyUSB1", "dev/ttyACM0", "dev/ttyS0", "dev/ttyS1",
-                             "dev/tty0", "sys/ttyS0/type", "sys/ttyS1/type"}) {
+    for (const char* node : {"dev/pts/3", "dev/ttyUSB1", "dev/ttyACM0", "dev/ttyS0", "dev/ttyS1",
+                             "dev/ttyS10", "dev/ttyS9", "dev/tty0", "sys/ttyS0/type",
+                             "sys/ttyS1/type", "sys/ttyS10/type", "sys/ttyS9/type"}) {
         QVERIFY(dir.mkpath(QFileInfo(dir.filePath(QLatin1String(node))).path()));
         QFile file(dir.filePath(QLatin1String(node)));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(node).endsWith("ttyS0/type") ? "4\n" : "0\n");
+        file.write(QByteArray(node).endsWith("ttyS1/type") ? "0\n" : "4\n");
     }
+    QVERIFY(QFile::link(QStringLiteral("pts/3"), dir.filePath(QStringLiteral("dev/ttyUSB0"))));
     const QString link =
         QStringLiteral("dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
     QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), dir.filePath(link)));
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB7"),
+                        dir.filePath(QStringLiteral("dev/serial/by-id/usb-gone-if00-port0"))));
 
     const DeviceFolders folders{dir.filePath(QStringLiteral("dev")).toStdString(),
                                 dir.filePath(QStringLiteral("sys")).toStdString()};
@@ -322,10 +327,11 @@ void TestSerialPort::serialDevicesOfTheSystem()
     QStringList paths;
     for (const SerialDevice& device : found)
         paths << QDir(root.path()).relativeFilePath(QString::fromStdString(device.path));
-    QCOMPARE(paths, (QStringList{link, "dev/ttyACM0", "dev/ttyUSB1", "dev/ttyS0"}));
+    QCOMPARE(paths, (QStringList{link, "dev/ttyACM0", "dev/ttyUSB1", "dev/ttyS0", "dev/ttyS9",
+                                 "dev/ttyS10"}));
     QCOMPARE(found.front().description, std::string("FTDI FT232R USB UART A50285BI"));
-    QCOMPARE(QFileInfo(QString::fromStdString(found.front().device)).fileName(),
-             QStringLiteral("ttyUSB0"));
+    QCOMPARE(QString::fromStdString(found.front().device),
+             dir.filePath(QStringLiteral("dev/ttyUSB0")));
     QVERIFY(found.front().usb() && found[2].usb() && !found[3].usb());
 
     const PortFacts facts = GatherPortFacts(folders.dev + "/ttyS1", folders);

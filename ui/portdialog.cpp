@@ -129,6 +129,8 @@ void PortDialog::showDevice()
     deviceCombo->setCurrentIndex(listed);
     if (listed < 0)
         deviceCombo->setEditText(device);
+    // A long name shows from its start: the maker and model of an adapter, not the link's end.
+    deviceCombo->lineEdit()->setCursorPosition(0);
     deviceCombo->setEnabled(!fromVariable);
     builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
 

@@ -1,21 +1,16 @@
 #include "ui/recentfiles.h"
 
+#include "ui/usersettings.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 namespace {
 
 constexpr int Kept = 5;
 const QString Key = QStringLiteral("recentFiles");
-
-QSettings UserSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("halvex"),
-                     QStringLiteral("halvex"));
-}
 
 void Keep(const QStringList& files)
 {

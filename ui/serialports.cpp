@@ -1,20 +1,12 @@
 #include "ui/serialports.h"
 
-#include <QSettings>
+#include "ui/usersettings.h"
 
 namespace {
 
 QString Key(int comNumber)
 {
     return QStringLiteral("ports/COM%1").arg(comNumber);
-}
-
-// QSettings is reentrant, not thread-safe: each call, whichever thread makes it (a send asks
-// from its worker), reads through a settings object of its own.
-QSettings UserSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("halvex"),
-                     QStringLiteral("halvex"));
 }
 
 } // namespace

@@ -49,8 +49,10 @@ mkdir "$work/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
-# The user's state folder, where an unsaved program is kept between runs.
+# The user's state folder, where an unsaved program is kept between runs, and settings folder
+# (recent files, the device of each COM number): the test's own, not those of whoever runs it.
 export XDG_STATE_HOME="$work/state"
+export XDG_CONFIG_HOME="$work/config"
 kept="$XDG_STATE_HOME/halvex/unsaved.40t"
 
 # The first visible window whose title matches the pattern, waited for up to 10 s.
