@@ -21,6 +21,10 @@
 
 #include <memory>
 
+// How long a test waits for a window or a control to reach the state it checks: far beyond what
+// it takes on a quiet machine (milliseconds), so a busy one only makes the test slower.
+constexpr int PatienceMs = 60000;
+
 // The program as it starts, with test doubles for the world outside, and the user's ways of
 // working its controls: the mouse and the keyboard on the real widgets.
 struct TestApp {
@@ -58,10 +62,10 @@ struct TestApp {
         if (!show)
             return *mainWindow;
         mainWindow->show();
-        if (!QTest::qWaitForWindowExposed(mainWindow.get()))
+        if (!QTest::qWaitForWindowExposed(mainWindow.get(), PatienceMs))
             qFatal("the main window was never shown");
         mainWindow->activateWindow();
-        if (!QTest::qWaitForWindowActive(mainWindow.get()))
+        if (!QTest::qWaitForWindowActive(mainWindow.get(), PatienceMs))
             qFatal("the main window never became active");
         return *mainWindow;
     }
@@ -107,7 +111,7 @@ inline void ChooseWithMouse(QComboBox* box, const QString& text)
     QVERIFY2(index >= 0, qPrintable(text));
     QTest::mouseClick(box, Qt::LeftButton);
     QAbstractItemView* view = box->view();
-    QTRY_VERIFY(view->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), PatienceMs);
     const QModelIndex item = box->model()->index(index, 0);
     view->scrollTo(item);
     // The item's rectangle can be wider than the narrow list: click its visible part. A freshly
@@ -118,7 +122,7 @@ inline void ChooseWithMouse(QComboBox* box, const QString& text)
         QTest::qWait(QApplication::doubleClickInterval() + 10);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, visible.center());
     }
-    QTRY_VERIFY(!view->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isVisible(), PatienceMs);
 }
 
 // Clicks the line of a list box, scrolling it into view first as a user would.

@@ -192,7 +192,7 @@ void TestEditors::personEditsStepThreeWithMouseAndKeyboard()
     auto* minutes = app->find<QComboBox>("minuteCombo");
     hours->setFocus();
     QTest::keyClick(hours, Qt::Key_Tab); // on to the minutes
-    QTRY_VERIFY(minutes->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(minutes->hasFocus(), PatienceMs);
     QTest::keyClicks(minutes, "30");
     ClickRadio(app->find<RadioGroup>("amPmGroup"), 1);
     ClickRadio(app->find<RadioGroup>("relayGroup"), 0);
@@ -463,7 +463,7 @@ void TestEditors::wheelChoosesOnlyInAListWithFocus()
     QVERIFY(!hours->hasFocus());
 
     hours->setFocus();
-    QTRY_VERIFY(hours->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(hours->hasFocus(), PatienceMs);
     TurnWheel(hours, 1); // with the focus, the wheel chooses the next hour
     QCOMPARE(app->step(3), QByteArray("\x88\x30\xBE", 3));
 }
@@ -566,7 +566,7 @@ void TestEditors::weekChartFollowsTheProgramAndChoosesLines()
     ChooseWithMouse(app->find<QComboBox>("hourCombo"), "6");
     QCOMPARE(colour(1, 17, 30), on);
     window.activateWindow();
-    QTRY_VERIFY(window.isActiveWindow());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isActiveWindow(), PatienceMs);
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(colour(1, 17, 30), QColor(Qt::white));
 
@@ -574,7 +574,8 @@ void TestEditors::weekChartFollowsTheProgramAndChoosesLines()
     const QPoint mark(chart->xOfMinute(8 * 60), chart->barRect(2).bottom() + 5);
     QHelpEvent help(QEvent::ToolTip, mark, chart->mapToGlobal(mark));
     QApplication::sendEvent(chart, &help);
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Step # 00  Wdy  08:00 Am  On "));
+    QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QStringLiteral("Step # 00  Wdy  08:00 Am  On "),
+                              PatienceMs);
     ClickLine(app->find<QListWidget>("stepList"), 5);
     QTest::mouseClick(chart, Qt::LeftButton, {}, mark);
     QCOMPARE(window.editState().currentStep, 0);

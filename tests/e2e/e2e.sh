@@ -4,8 +4,9 @@
 # person would: opens every window from the menu and the two image buttons and closes it, saves,
 # loads and imports files through the file dialogs, asks for the help, and exits by
 # "&File" > "&Exit"; then leaves a program unsaved, ends the program by a signal, and recovers
-# the program at the next start; last, ends a send to a terminal with no clock by a signal. Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by
-# default the one beside the program).
+# the program at the next start; last, ends a send to a terminal with no clock by a signal.
+# Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by default the one
+# beside the program).
 set -euo pipefail
 
 program=$(realpath "$1")
@@ -17,11 +18,13 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=
+xserver_pid=
 program_pid=
+terminal_pid=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$terminal_pid" ] && kill "$terminal_pid" 2>/dev/null || true
+    [ -n "$xserver_pid" ] && kill "$xserver_pid" 2>/dev/null || true
     wait 2>/dev/null || true
     [ -n "${E2E_KEEP:-}" ] || rm -rf "$work"
 }
@@ -32,15 +35,22 @@ fail() {
     exit 1
 }
 
-# A display of our own; Xvfb names the first free one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+# Every wait is for the condition the test checks next, never for a fixed time: on a quiet
+# machine each takes well under a second, and the deadline is 10 times the longest seen on a
+# busy one, so a slow machine makes the test slower but never fails it.
+Deadline=60
+# wait_until COMMAND...: runs COMMAND until it succeeds; 1 when it never did within Deadline.
+wait_until() {
+    local end=$((SECONDS + Deadline))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.05
+    done
+}
+
+# A display of our own (see xserver.sh for why it never resets).
+. "$(dirname "$(realpath "$0")")/../xserver.sh"
+start_xserver "$work" || fail "Xvfb did not start: $(cat "$work/xserver.log")"
 export QT_QPA_PLATFORM=xcb
 # No clock on COM1 here: the port does not exist, so sending fails at once.
 export HALVEX_COM1="$work/no-such-port"
@@ -55,26 +65,23 @@ export XDG_STATE_HOME="$work/state"
 export XDG_CONFIG_HOME="$work/config"
 kept="$XDG_STATE_HOME/halvex/unsaved.40t"
 
-# The first visible window whose title matches the pattern, waited for up to 10 s.
-wait_window() {
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
+visible_window() { # PATTERN: prints the first visible window whose title matches
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
 }
-
-wait_gone() {
-    for _ in $(seq 200); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
+no_visible_window() { # PATTERN
+    ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+wait_window() { # PATTERN: prints the window once it is shown
+    wait_until visible_window "$1" >/dev/null && visible_window "$1"
+}
+has_size() { # FILE BYTES
+    [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]
+}
+has_title() { # WINDOW TITLE
+    [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]
+}
+ended() { # PID
+    ! kill -0 "$1" 2>/dev/null
 }
 
 mkdir "$work/run"
@@ -88,13 +95,27 @@ start_program() {
 start_program
 echo "main window shown"
 
+# The program's visible windows other than the main window, a name a line.
+other_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+        [ "$id" = "$main" ] || xdotool getwindowname "$id" 2>/dev/null || true
+    done
+}
+no_other_window() {
+    [ -z "$(other_windows)" ]
+}
+# Gives the main window the keyboard once it is the only window up: a dialog answered a moment
+# ago may still be mapped (the program writes a file before its request to unmap the dialog
+# reaches the server), and keys typed while it goes would be lost with its focus.
 focus_main() {
+    wait_until no_other_window || fail "still open over the main window: $(other_windows)"
     xdotool windowfocus --sync "$main"
 }
 
 # Opens a window with the given keys (or a click at a point of the main window's client area),
-# checks its title, and closes it with Escape as a person would.
-open_and_close() {
+# checks its title, and closes it with Escape as a person would: the window must be unmapped.
+open_window() {
     local title=$1
     shift
     focus_main
@@ -105,25 +126,32 @@ open_and_close() {
     else
         xdotool key --clearmodifiers "$@"
     fi
-    local window
     window=$(wait_window "$title") || fail "\"$title\" did not open"
+}
+close_with_escape() {
+    local title=$1
     xdotool windowfocus --sync "$window"
     xdotool key Escape
-    wait_gone "$title" || fail "\"$title\" did not close"
+    wait_until no_visible_window "$title" || fail "\"$title\" did not close with Escape"
     echo "opened and closed: $title"
+}
+open_and_close() {
+    open_window "$@"
+    close_with_escape "$1"
 }
 
 open_and_close '^About Halvex$' alt+h a
 open_and_close '^Service$' alt+h s
 open_and_close '^Print$' alt+f p
 open_and_close '^COM Settings$' alt+s
+wait_until test -f halvex.dat || fail "closing COM Settings did not write the settings file"
 open_and_close '^Serial Transfer Error !$' alt+c s
 open_and_close '^Erase \?$' click 372 52
 open_and_close '^Configure Sets Buffer$' click 372 108
 
-[ -f halvex.dat ] || fail "closing COM Settings did not write the settings file"
-
-# Answers a file dialog: types the name into it and confirms with Enter.
+# Answers a file dialog: types the name into it and confirms with Enter. What the command did
+# is checked by its effect (a file written, a title, the next window to open); the keys typed
+# afterwards reach the main window after the dialog has gone, as X delivers them in order.
 answer_file_dialog() {
     local title=$1 name=$2
     local window
@@ -132,15 +160,13 @@ answer_file_dialog() {
     xdotool key ctrl+a
     xdotool type --delay 5 "$name"
     xdotool key Return
-    wait_gone "$title" || fail "\"$title\" did not close"
 }
 
-# Save, then load what was saved, then import a DOS-version file: the files on disk show that
-# each command ran to the end.
+# Save, then load what was saved, then import a DOS-version file.
 focus_main
 xdotool key --clearmodifiers alt+f s
 answer_file_dialog '^Save As$' "$PWD/shop"
-[ "$(stat -c %s shop.40t 2>/dev/null)" = 200 ] || fail "Save did not write the 200 bytes of shop.40t"
+wait_until has_size shop.40t 200 || fail "Save did not write the 200 bytes of shop.40t"
 echo "saved shop.40t"
 focus_main
 xdotool key --clearmodifiers alt+f l
@@ -149,38 +175,34 @@ head -c 109 /dev/zero >OLD.QDV
 focus_main
 xdotool key --clearmodifiers alt+u l
 answer_file_dialog '^Open$' "$PWD/OLD.QDV"
-xdotool search --onlyvisible --name '^File Error$' >/dev/null 2>&1 &&
+# Both commands have run once a window asked for afterwards opens: a File Error window would
+# have opened instead, and holds the keyboard.
+open_window '^(About Halvex|File Error)$' alt+h a
+[ "$(xdotool getwindowname "$window")" = "About Halvex" ] ||
     fail "a file command showed the File Error window"
+close_with_escape '^About Halvex$'
 echo "loaded shop.40t and imported OLD.QDV"
-# A File Error window would still be up and hold the keyboard: About only opens when none is.
-open_and_close '^About Halvex$' alt+h a
 
 # Help hands the user guide to the desktop's viewer (here the stand-in xdg-open above): the
 # working directory has none, so it is the copy beside the program, or the installed one.
 expected_help=${E2E_EXPECT_HELP:-$(dirname "$program")/halvexhelp.pdf}
 focus_main
 xdotool key --clearmodifiers alt+h h
-for _ in $(seq 200); do
-    [ -s "$work/opened" ] && break
-    sleep 0.05
-done
-[ -s "$work/opened" ] || fail "Help asked no viewer to open the user guide"
+wait_until test -s "$work/opened" || fail "Help asked no viewer to open the user guide"
 grep -q "$expected_help" "$work/opened" || fail "Help opened $(cat "$work/opened"), not $expected_help"
 echo "help opened: $(cat "$work/opened")"
 
-focus_main
-xdotool key --clearmodifiers alt+f e
-for _ in $(seq 200); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.05
-done
-if kill -0 "$program_pid" 2>/dev/null; then
-    fail "the program did not end after Exit"
-fi
-status=0
-wait "$program_pid" || status=$?
-program_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+# exit_program: "&File" > "&Exit"; the program must end with status 0.
+exit_program() {
+    focus_main
+    xdotool key --clearmodifiers alt+f e
+    wait_until ended "$program_pid" || fail "the program did not end after Exit"
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+exit_program
 echo "exited cleanly"
 [ ! -e "$kept" ] || fail "a program with nothing unsaved was kept"
 
@@ -199,13 +221,18 @@ for name in first second; do
 done
 focus_main
 xdotool key --clearmodifiers ctrl+z
-for _ in $(seq 200); do
-    [ "$(stat -c %s "$kept" 2>/dev/null)" = 200 ] && break
-    sleep 0.05
-done
-[ "$(stat -c %s "$kept" 2>/dev/null)" = 200 ] || fail "the unsaved program was not kept"
-[ "$(xdotool getwindowname "$main")" = "Halvex - KV40 Computer Software, 2007 DST Law*" ] ||
+modified_title="Halvex - KV40 Computer Software, 2007 DST Law*"
+wait_until has_title "$main" "$modified_title" ||
     fail "the title shows no modified mark: $(xdotool getwindowname "$main")"
+wait_until has_size "$kept" 200 || fail "the unsaved program was not kept"
+pulse_byte() { # FILE
+    od -An -tx1 -j2 -N1 "$1" 2>/dev/null | tr -d ' '
+}
+has_pulse_byte() { # FILE HEX
+    [ "$(pulse_byte "$1")" = "$2" ]
+}
+# The program is kept as the second load undone left it: the first program.
+wait_until has_pulse_byte "$kept" 25 || fail "the kept program is not the first one loaded"
 kill -TERM "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
@@ -219,30 +246,18 @@ xdotool key --clearmodifiers alt+f r
 focus_main
 xdotool key --clearmodifiers alt+f s
 answer_file_dialog '^Save As$' "$PWD/recovered"
+wait_until has_size recovered.40t 200 || fail "Save did not write the 200 bytes of recovered.40t"
 cmp -s recovered.40t "$work/kept.40t" || fail "the recovered program is not the one kept"
-[ "$(od -An -tx1 -j2 -N1 recovered.40t | tr -d ' ')" = 25 ] ||
-    fail "the recovered program is not the first one loaded"
-focus_main
-xdotool key --clearmodifiers alt+f e
-for _ in $(seq 200); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after Exit"
-program_pid=
+exit_program
 [ ! -e "$kept" ] || fail "a recovered and saved program was still kept"
 echo "recovered the unsaved program"
 
 # A send to a terminal with no clock behind it waits 2 s for the first answer; a signal in that
 # time ends the send at once and then the program, by that signal.
 if command -v script >/dev/null; then
-    script -qfc "tty >'$work/pty'; sleep 60" /dev/null >/dev/null 2>&1 &
+    script -qfc "tty >'$work/pty'; sleep 600" /dev/null >/dev/null 2>&1 &
     terminal_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/pty" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/pty" ] || fail "no terminal to send to"
+    wait_until test -s "$work/pty" || fail "no terminal to send to"
     HALVEX_COM1=$(cat "$work/pty") start_program
     focus_main
     xdotool key --clearmodifiers alt+c s
@@ -254,7 +269,9 @@ if command -v script >/dev/null; then
     program_pid=
     waited_ms=$((($(date +%s%N) - sent_at) / 1000000))
     kill "$terminal_pid" 2>/dev/null || true
+    terminal_pid=
     [ "$status" -eq 143 ] || fail "a signal during a send ended the program with status $status"
+    # The clock would have had 2000 ms to answer: an end well before that is the signal's.
     [ "$waited_ms" -lt 1500 ] || fail "the send went on for $waited_ms ms after the signal"
     echo "a signal during a send ended it after $waited_ms ms"
 fi
