@@ -1,6 +1,7 @@
 #include "app/endsignals.h"
 #include "app/halvexapplication.h"
 #include "app/sendcommand.h"
+#include "app/translations.h"
 #include "app/windowmodule.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
@@ -51,6 +52,7 @@ int HalvexRunWindow(int* argc, char** argv)
     HalvexApplication application(*argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));
     application.setApplicationVersion(QStringLiteral("1.06"));
+    LoadTranslations();
     EndSignals endSignals;
     SystemSerialPorts serialPorts;
     SerialModemLinePort port(MonotonicTickMs, [&](int n) { return serialPorts.deviceFor(n); });
