@@ -43,7 +43,8 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
           // The File Error window only says that something failed; how it closes
           // makes no difference.
           [this] { (void)this->services.gui.execModal(*this->windows.fileErrorDialog); },
-          [this] { changes.replaced([this] { reloadAll(); }); }, [this] { changes.saved(); })
+          [this] { changes.replaced([this] { showView(editor.showLoaded()); }); },
+          [this] { changes.saved(); })
 {
     setObjectName(QStringLiteral("mainWindow"));
     // "[*]" shows as "*" while the program has changes no file holds.
