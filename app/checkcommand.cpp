@@ -18,7 +18,7 @@ int RunCheck(const std::string& file, std::ostream& out, std::ostream& err)
     // are no day code: the checks name those rewrites, as the window's list does.
     SetsBuffer shown = loaded;
     EditState state;
-    ReloadAll(shown, state);
+    ShowLoadedProgram(shown, state);
     const std::vector<DayByteRewrite> rewrites = DayBytesRewritten(loaded, shown, state.layout);
     const ProgramOverview overview = OverviewOf(shown, state.layout, rewrites);
     for (const Finding& finding : overview.findings)

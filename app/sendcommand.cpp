@@ -6,6 +6,7 @@
 #include "comm/transfer.h"
 #include "comm/transferfailure.h"
 #include "files/datafile.h"
+#include "model/mainview.h"
 #include "ui/serialports.h"
 
 #include <chrono>
@@ -80,6 +81,8 @@ int RunSend(const SendRequest& request, ModemLinePort& port, LocalClock& clock,
             << ": File I/O Error ! (it is missing or cannot be read)\n";
         return FileErrorStatus;
     }
+    EditState shown;
+    ShowLoadedProgram(program, shown); // the bytes "Send to Clock" sends after Load
     int status = SentStatus;
     for (int count = 1;; ++count) {
         const Sent sent = SendOnce(program, request, port, clock, err, end);

@@ -8,9 +8,10 @@ class LocalClock;
 class ModemLinePort;
 class SerialPorts;
 
-// "halvex send FILE [--port COMn|DEVICE] [--repeat]": the program of FILE, loaded as Load does,
-// stamped and sent to the clock as "Send to Clock" does, with no window: progress and the reason
-// for a failure go to err, in the error window's words.
+// "halvex send FILE [--port COMn|DEVICE] [--repeat]": the program of FILE, loaded and shown as
+// Load does (the same bytes the window would send), stamped and sent to the clock as "Send to
+// Clock" does, with no window: progress and the reason for a failure go to err, in the error
+// window's words.
 struct SendRequest {
     std::string file;
     std::string port;    // "COMn" or a device path; empty: the port of halvex.dat

@@ -103,7 +103,7 @@ int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
         printer.setOutputFileName(QFile::decodeName(pdf));
     }
     EditState state;
-    ReloadAll(program, state); // the window shows the program before its report is printed
+    ShowLoadedProgram(program, state); // as the window holds it when File > Print runs
     try {
         QtPrintJob job(printer);
         DrawReport(

@@ -74,7 +74,7 @@ inline void PrintReport(SetsBuffer& buffer, const BufferLayout& layout)
 inline void ShowAndStamp(SetsBuffer& buffer, LocalClock& clock)
 {
     EditState state;
-    const MainView view = ReloadAll(buffer, state);
+    const MainView view = ShowLoadedProgram(buffer, state);
     if (view.stepLines.size() != static_cast<std::size_t>(state.layout.stepCount) ||
         view.annualLines.size() != static_cast<std::size_t>(state.layout.annualCount))
         std::abort();

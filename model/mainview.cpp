@@ -11,6 +11,11 @@ MainView ReloadAll(SetsBuffer& buffer, EditState& state)
     return ShowAll(buffer, state);
 }
 
+MainView ShowLoadedProgram(SetsBuffer& buffer, EditState& state)
+{
+    return ReloadAll(buffer, state);
+}
+
 MainView ShowAll(SetsBuffer& buffer, EditState& state)
 {
     MainView view;

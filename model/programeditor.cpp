@@ -18,6 +18,11 @@ MainView ProgramEditor::reloadAll()
     return ::ReloadAll(buffer, edit);
 }
 
+MainView ProgramEditor::showLoaded()
+{
+    return ShowLoadedProgram(buffer, edit);
+}
+
 MainView ProgramEditor::showAt(int step, int annual)
 {
     edit.currentStep = step;

@@ -22,6 +22,9 @@ public:
     // Re-derives the layout from the flags byte, makes step 00 and annual 00 current and returns
     // the whole window's contents.
     MainView reloadAll();
+    // The same for a program just loaded or imported, through the one function by which the
+    // command line's commands take a file's program too.
+    MainView showLoaded();
     // The whole window's contents with the given step and annual current, as undo and redo show
     // a program put back into the buffer.
     MainView showAt(int step, int annual);

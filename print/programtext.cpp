@@ -6,7 +6,7 @@
 std::vector<std::string> ProgramText(SetsBuffer& buffer)
 {
     EditState state;
-    const MainView view = ReloadAll(buffer, state);
+    const MainView view = ShowLoadedProgram(buffer, state);
     std::vector<std::string> text{StatusLine(view.status), ""};
     text.insert(text.end(), view.stepLines.begin(), view.stepLines.end());
     text.emplace_back();

@@ -1,3 +1,5 @@
+#include "app/sendcommand.h"
+#include "comm/clockframe.h"
 #include "testapp.h"
 #include "ui/mainwindow.h"
 #include "ui/portdialog.h"
@@ -18,6 +20,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <random>
+#include <sstream>
 
 namespace {
 
@@ -64,6 +69,24 @@ QByteArray ReadFile()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }
 
+// A program file of 200 random bytes in either layout whose steps showing may rewrite: cleared
+// steps (Am and Pm) among set ones, and now and then a day byte that is no day code.
+QByteArray RandomProgram(std::mt19937& random)
+{
+    const auto below = [&random](int n) { return int(random() % unsigned(n)); };
+    QByteArray bytes(200, '\0');
+    for (char& byte : bytes)
+        byte = char(below(256));
+    const int hours[] = {0x00, 0x00, 0x80, 0x07, 0x12, 0x87, 0x92, 0x13, 0x0A};
+    const int dayCodes[] = {0x3E, 0x41, 0x7F, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40};
+    for (int at = StepTableOffset; at < StepOffset(30); at += 3) {
+        bytes[at] = char(hours[below(std::size(hours))]);
+        if (below(8) != 0)
+            bytes[at + 2] = char(dayCodes[below(std::size(dayCodes))] | below(2) << 7);
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestClockCommands : public QObject {
@@ -84,6 +107,7 @@ private slots:
     void windowKeepsItsPickBetweenOpenings();
     void unwritableSettingsFileIsNotReported();
     void sendStampsTheFrameAndSendsIt();
+    void commandLineSendsWhatTheWindowSends();
     void failedSendShowsTheErrorWindow_data();
     void failedSendShowsTheErrorWindow();
     void serialErrorWindow();
@@ -272,6 +296,49 @@ void TestClockCommands::sendStampsTheFrameAndSendsIt()
     for (int k = 0; k < 123; ++k)
         QCOMPARE(int(received[static_cast<std::size_t>(k)]), int(app.buffer[122 - k]));
     QVERIFY(!app.port.isOpen && app.port.rts && !app.port.dtr);
+}
+
+// A thousand random files, each loaded and sent from the window and sent with "halvex send":
+// the clock gets the same 123 bytes both ways, the day bytes that showing rewrites included.
+// The computer's clock stands still, so even the stamps agree.
+void TestClockCommands::commandLineSendsWhatTheWindowSends()
+{
+    constexpr int Files = 1000;
+    App app;
+    std::mt19937 random(18); // the same files on every run
+    const QString path = QDir().absoluteFilePath(QStringLiteral("shop.40t"));
+    const auto hex = [](const std::vector<Byte>& frame) {
+        return QString::fromLatin1(
+            QByteArray(reinterpret_cast<const char*>(frame.data()), int(frame.size())).toHex(' '));
+    };
+    int rewritten = 0;
+    for (int n = 0; n < Files; ++n) {
+        const QByteArray file = RandomProgram(random);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        app.gui.answerFileDialog(path);
+        app.trigger("loadAction");
+        rewritten += QByteArray(reinterpret_cast<const char*>(app.buffer.data()), 200) != file;
+        app.port.rtsAtRises.clear();
+        app.trigger("sendAction");
+        const std::vector<Byte> fromWindow = app.port.receivedBytes();
+
+        SimulatedClock port;
+        std::istringstream in;
+        std::ostringstream err;
+        QCOMPARE(RunSend({QFile::encodeName(path).toStdString(), "", false}, port, app.clock,
+                         app.serialPorts, in, err),
+                 SentStatus);
+        QCOMPARE(fromWindow.size(), std::size_t(ClockFrameSize));
+        if (port.receivedBytes() != fromWindow)
+            QFAIL(qPrintable(QStringLiteral("file %1: %2\nwindow:       %3\ncommand line: %4")
+                                 .arg(n)
+                                 .arg(QString::fromLatin1(file.toHex()), hex(fromWindow),
+                                      hex(port.receivedBytes()))));
+    }
+    qInfo("%d of %d files were rewritten by showing them", rewritten, Files);
+    QVERIFY(rewritten > Files / 2 && rewritten < Files);
 }
 
 void TestClockCommands::failedSendShowsTheErrorWindow_data()

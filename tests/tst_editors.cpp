@@ -468,8 +468,9 @@ void TestEditors::wheelChoosesOnlyInAListWithFocus()
     QCOMPARE(app->step(3), QByteArray("\x88\x30\xBE", 3));
 }
 
-// Step, annual and status edits, Erase and a layout round trip, each undone with Ctrl+Z and
-// redone with Ctrl+Shift+Z or Ctrl+Y; every image in between comes back byte for byte.
+// Step, annual and status edits, the choice of a cleared step, Erase and a layout round trip,
+// each undone with Ctrl+Z and redone with Ctrl+Shift+Z or Ctrl+Y; every image in between comes
+// back byte for byte.
 void TestEditors::everyKindOfChangeIsUndoneAndRedoneFromTheKeyboard()
 {
     WriteStep(app->buffer, 3, {0x87, 0x30, 0xBE});
@@ -492,6 +493,8 @@ void TestEditors::everyKindOfChangeIsUndoneAndRedoneFromTheKeyboard()
             ChooseWithMouse(app->find<QComboBox>("hourCombo"), "10");
         },
         [&] { ClickRadio(app->find<RadioGroup>("relayGroup"), 1); },
+        // Showing the cleared step 06 writes weekdays into its day byte.
+        [&] { ClickLine(app->find<QListWidget>("stepList"), 6); },
         [&] { ChooseWithMouse(app->find<QComboBox>("startMonthCombo"), "5"); },
         [&] { ClickRadio(app->find<RadioGroup>("statusRelayGroup"), 1); },
         [&] { ChooseWithMouse(app->find<QComboBox>("pulseCombo"), "25"); },

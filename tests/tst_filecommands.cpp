@@ -152,7 +152,7 @@ void TestFileCommands::saveThenLoadRestoresTheImage()
 }
 
 // The modified mark and the kept unsaved program follow the files: a change sets them, Save and
-// Load clear them, and undoing a load brings back a program no file holds.
+// Load clear them, and undoing a load brings back a program no file holds, as it was shown.
 void TestFileCommands::modifiedFromAChangeUntilSaveOrLoad()
 {
     MainWindow& window = *app->mainWindow;
@@ -178,6 +178,22 @@ void TestFileCommands::modifiedFromAChangeUntilSaveOrLoad()
     QCOMPARE(int(app->buffer[FlagsByte]), 0);
     app->find<QAction>("redoAction")->trigger();
     QVERIFY(!window.isWindowModified());
+
+    // Showing the cleared step 05 writes weekdays into its day byte, byte 31: a change the mark
+    // shows and Undo takes back, after a load too.
+    const int day5 = StepOffset(5) + 2;
+    window.chooseStep(5);
+    QCOMPARE(int(app->buffer[day5]), 0x3E);
+    QVERIFY(window.isWindowModified());
+    app->run("saveAction", in("b"));
+    QCOMPARE(FileBytes(in("b.40t")).at(day5), '\x3E');
+    app->run("loadAction", in("shop.40t"));
+    QCOMPARE(int(app->buffer[day5]), 0x01);
+    app->find<QAction>("undoAction")->trigger();
+    QCOMPARE(int(app->buffer[day5]), 0x3E);
+    QCOMPARE(window.editState().currentStep, 5);
+    app->find<QAction>("undoAction")->trigger();
+    QCOMPARE(int(app->buffer[day5]), 0x01);
 }
 
 // A file can bring day bytes that are no day code; showing the loaded program rewrites them,

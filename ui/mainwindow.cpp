@@ -43,7 +43,8 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
           // The File Error window only says that something failed; how it closes
           // makes no difference.
           [this] { (void)this->services.gui.execModal(*this->windows.fileErrorDialog); },
-          [this] { changes.replaced([this] { reloadAll(); }); }, [this] { changes.saved(); })
+          [this] { changes.replaced([this] { showView(editor.showLoaded()); }); },
+          [this] { changes.saved(); })
 {
     setObjectName(QStringLiteral("mainWindow"));
     // "[*]" shows as "*" while the program has changes no file holds.
@@ -246,11 +247,16 @@ void MainWindow::showStatus(const StatusControls& shown)
     form.pulseCombo->setCurrentIndex(shown.pulse);
 }
 
+// Showing a cleared Am step writes weekdays into its day byte: the choice that showed it is
+// then a change of the program, marked and undone like any other. Most choices write nothing
+// and are no change.
 void MainWindow::chooseStep(int step)
 {
-    editor.chooseStep(step);
-    SelectLine(form.stepList, editor.state().currentStep);
-    showStepControls(editor.stepControls());
+    changes.change([this, step] { editor.chooseStep(step); },
+                   [this] {
+                       SelectLine(form.stepList, editor.state().currentStep);
+                       showStepControls(editor.stepControls());
+                   });
 }
 
 void MainWindow::chooseAnnual(int annual)

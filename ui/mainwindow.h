@@ -30,7 +30,8 @@ public:
     void reloadAll();
     // The layout chosen in the Configure window, shown at once behind it.
     void changeLayout(int item);
-    // Makes a step or an annual current, as a click on its line does.
+    // Makes a step or an annual current, as a click on its line does. Choosing a cleared Am step
+    // writes weekdays into its day byte: a change, marked and undone like an edit.
     void chooseStep(int step);
     void chooseAnnual(int annual);
     // Loads a program file as Load does once a name is chosen (at start-up, dropped, recent).

@@ -34,7 +34,8 @@ public:
     void start();
 
     // One change by the user: write puts it into the buffer, show shows the program again. What
-    // showing rewrites belongs to the change.
+    // showing rewrites belongs to the change, also where write only chose what to show (a
+    // cleared step); when no byte changed, nothing is recorded.
     void change(const Step& write, const Step& show);
     // Load and import have written the buffer; show shows it. The program is then what a file
     // holds: unmodified, yet the load can be undone like any change.

@@ -36,6 +36,8 @@ void RecentFiles::add(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QStringList kept = files();
+    if (!kept.isEmpty() && kept.first() == absolute)
+        return; // already the first: the settings file is left alone
     kept.removeAll(absolute);
     kept.prepend(absolute);
     Keep(kept);
