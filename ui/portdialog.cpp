@@ -66,6 +66,8 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     deviceCombo->setInsertPolicy(QComboBox::NoInsert);
     deviceCombo->setGeometry(144, 38, 264, 24);
     deviceLabel->setBuddy(deviceCombo);
+    deviceCombo->setAccessibleName(tr("Device"));
+    deviceCombo->lineEdit()->setAccessibleName(tr("Device"));
 
     reachesLabel = new QLabel(this);
     reachesLabel->setObjectName(QStringLiteral("reachesLabel"));
