@@ -14,11 +14,16 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
 namespace {
 
 constexpr QSize ClientSize{412, 420};
 constexpr int HeadingPointSize = 12;
 constexpr int ListHeight = 19; // a drop-down list's height
+constexpr int RowGap = 4;      // the least room between two controls of a row
 
 QStringList ToQt(const ItemList& items)
 {
@@ -49,6 +54,20 @@ RadioGroup* Radios(QWidget* client, const char* name, const char* title, QRect g
                    const ItemList& items)
 {
     return Place(new RadioGroup(QLatin1String(title), ToQt(items), client), name, geometry);
+}
+
+// Widens each drop-down list of a row, left to right, to the width its widest item needs
+// where the desktop's face runs wider than the place kept for it ("Wdy" in the Days box), but
+// never into the next control of the row, the last one never past rightEdge.
+void FitRow(std::initializer_list<QComboBox*> row, int rightEdge)
+{
+    for (auto box = row.begin(); box != row.end(); ++box) {
+        const int next = std::next(box) == row.end() ? rightEdge : (*std::next(box))->x();
+        const int room = next - RowGap - (*box)->x();
+        (*box)->resize(std::clamp((*box)->sizeHint().width(), (*box)->width(),
+                                  std::max(room, (*box)->width())),
+                       (*box)->height());
+    }
 }
 
 QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
@@ -142,6 +161,7 @@ void MainWindowForm::setupSteps(QWidget* client)
     hourCombo = List(client, "hourCombo", {160, 32, 49, ListHeight}, HourItems());
     minuteCombo = List(client, "minuteCombo", {224, 32, 41, ListHeight}, MinuteItems());
     amPmGroup = Radios(client, "amPmGroup", "Am/Pm", {280, 24, 49, 49}, AmPmItems());
+    FitRow({stepNumberCombo, dayCombo, hourCombo, minuteCombo}, amPmGroup->x());
     relayGroup = Radios(client, "relayGroup", "Relay", {280, 80, 49, 49}, OnOffItems());
     // Two "Relay" groups: the step's, and the status setting below.
     relayGroup->setAccessibleName(tr("Step relay"));
@@ -173,6 +193,9 @@ void MainWindowForm::setupAnnuals(QWidget* client)
     endMonthCombo = List(client, "endMonthCombo", {240, 184, 41, ListHeight}, EndMonthItems());
     endDayCombo = List(client, "endDayCombo", {288, 184, 41, ListHeight}, DayItems());
     endYearCombo = List(client, "endYearCombo", {336, 184, 41, ListHeight}, EndYearItems());
+    FitRow({annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo, endMonthCombo,
+            endDayCombo, endYearCombo},
+           ClientSize.width());
     const char* columns[] = {"Annual #", "Month", "Day", "Year", "Month", "Day", "Year"};
     const int lefts[] = {24, 80, 136, 184, 240, 288, 336};
     QComboBox* const boxes[] = {annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo,
@@ -199,6 +222,7 @@ void MainWindowForm::setupStatus(QWidget* client)
     statusRelayGroup->setAccessibleName(tr("Status relay"));
     QLabel* pulseLabel = Label(client, "Pulse", {320, 320});
     pulseCombo = List(client, "pulseCombo", {320, 336, 49, 22}, PulseItems());
+    FitRow({pulseCombo}, ClientSize.width());
     Name(pulseCombo, pulseLabel, tr("Pulse"));
 }
 
