@@ -19,8 +19,10 @@
 #include "ui/windows.h"
 #include "ui/windowstyle.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPrinter>
 #include <QTimer>
 
@@ -34,6 +36,17 @@ namespace {
 // The one clock image of the run and the one instance of each window; both live until exit.
 SetsBuffer Program;
 Windows TheWindows;
+
+// The program's icon in the sizes the window module carries, for task bars and window switchers
+// that take a window's own icon (X11); on Wayland the desktop entry's icon shows.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(file));
+    return icon;
+}
 
 // The file named on the command line, when there is one.
 std::optional<QString> FileToOpen(const QStringList& arguments)
@@ -51,6 +64,9 @@ int HalvexRunWindow(int* argc, char** argv)
     HalvexApplication application(*argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));
     application.setApplicationVersion(QStringLiteral("1.06"));
+    // The desktop entry, halvex.desktop, names the program to the desktop: its icon and name.
+    application.setDesktopFileName(QStringLiteral("halvex"));
+    application.setWindowIcon(WindowIcon());
     EndSignals endSignals;
     SystemSerialPorts serialPorts;
     SerialModemLinePort port(MonotonicTickMs, [&](int n) { return serialPorts.deviceFor(n); });
