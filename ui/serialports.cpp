@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
+#include <utility>
+
 namespace {
 
 QString Key(int comNumber)
