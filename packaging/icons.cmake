@@ -6,8 +6,9 @@ find_package(Qt6 REQUIRED COMPONENTS Svg)
 set(HALVEX_ICON_SVG ${PROJECT_SOURCE_DIR}/packaging/halvex.svg)
 set(HALVEX_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 set(HALVEX_ICON_SIZES 16 22 24 32 48 64 128 256)
-# A task bar or window switcher on X11 takes the window's own icon; 256 would only slow the start.
-set(HALVEX_WINDOW_ICON_SIZES 16 22 24 32 48 64 128)
+# A task bar or window switcher on X11 takes the window's own icon and scales the nearest size;
+# the larger ones would cost the start some milliseconds (the X server is sent every size).
+set(HALVEX_WINDOW_ICON_SIZES 16 24 32 48 64)
 
 add_executable(halvex_iconpngs ${PROJECT_SOURCE_DIR}/tools/iconpngs.cpp)
 target_link_libraries(halvex_iconpngs PRIVATE Qt6::Gui Qt6::Svg)
