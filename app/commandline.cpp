@@ -5,6 +5,7 @@
 #include "app/sendcommand.h"
 #include "app/windowmodule.h"
 #include "comm/localclock.h"
+#include "comm/serialdevices.h"
 #include "comm/serialport.h"
 #include "files/datafile.h"
 #include "print/programtext.h"
@@ -27,6 +28,7 @@ const QString Usage = QStringLiteral(R"(Usage: halvex [FILE]
        halvex show FILE
        halvex check FILE
        halvex print FILE (--pdf OUT.pdf | --printer NAME)
+       halvex ports
 
 Without a command, halvex opens its window (and FILE in it, as Load does).
 
@@ -42,6 +44,8 @@ Commands (no window, no display needed):
                there are findings.
   print FILE   the report File > Print prints, into a PDF file (--pdf) or to a printer by name
                (--printer), with no dialog.
+  ports        the serial devices COM Settings offers, one a line: the name to give --port,
+               the device it is now and an adapter's maker and model, separated by tabs.
 
 Options:
   -h, --help     show this text
@@ -49,7 +53,8 @@ Options:
 )");
 
 const std::set<QString> Verbs{QStringLiteral("send"), QStringLiteral("show"),
-                              QStringLiteral("check"), QStringLiteral("print")};
+                              QStringLiteral("check"), QStringLiteral("print"),
+                              QStringLiteral("ports")};
 
 std::string Path(const QString& argument)
 {
@@ -103,6 +108,19 @@ int Print(int argc, char* argv[], const QCommandLineParser& parser, const QStrin
                               printer.toStdString().c_str());
 }
 
+int Ports(int argc)
+{
+    if (argc != 2) {
+        std::cerr << "halvex: ports takes no argument\n" << Usage.toStdString();
+        return 1;
+    }
+    const std::vector<SerialDevice> devices = ListSerialDevices();
+    if (devices.empty())
+        std::cerr << "halvex: no serial device found\n";
+    WriteDeviceList(std::cout, devices);
+    return std::cout.flush() ? 0 : 1;
+}
+
 } // namespace
 
 std::optional<int> RunCommandLine(int argc, char* argv[])
@@ -116,6 +134,8 @@ std::optional<int> RunCommandLine(int argc, char* argv[])
         std::cout << (help ? Usage : QStringLiteral("halvex %1\n").arg(Version)).toStdString();
         return 0;
     }
+    if (first == QLatin1String("ports"))
+        return Ports(argc);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

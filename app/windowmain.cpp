@@ -20,8 +20,10 @@
 #include "ui/windows.h"
 #include "ui/windowstyle.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPrinter>
 #include <QTimer>
 
@@ -35,6 +37,17 @@ namespace {
 // The one clock image of the run and the one instance of each window; both live until exit.
 SetsBuffer Program;
 Windows TheWindows;
+
+// The program's icon in the sizes the window module carries, for task bars and window switchers
+// that take a window's own icon (X11); on Wayland the desktop entry's icon shows.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(file));
+    return icon;
+}
 
 // The file named on the command line, when there is one.
 std::optional<QString> FileToOpen(const QStringList& arguments)
@@ -52,6 +65,9 @@ int HalvexRunWindow(int* argc, char** argv)
     HalvexApplication application(*argc, argv, gui);
     application.setApplicationName(QStringLiteral("halvex"));
     application.setApplicationVersion(QStringLiteral("1.06"));
+    // The desktop entry, halvex.desktop, names the program to the desktop: its icon and name.
+    application.setDesktopFileName(QStringLiteral("halvex"));
+    application.setWindowIcon(WindowIcon());
     LoadTranslations();
     EndSignals endSignals;
     SystemSerialPorts serialPorts;

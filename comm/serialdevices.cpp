@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <system_error>
 #include <tuple>
 
@@ -60,6 +61,20 @@ std::string LinkedDevice(const std::string& link)
     return fs::exists(target, error) ? target.string() : std::string();
 }
 
+// Two names of one device: the same node, or for device nodes the same device number. Compared
+// by hand because std::filesystem::equivalent refuses character devices in some standard
+// libraries ("Operation not supported"), which listed every adapter a second time.
+bool SameDevice(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) != 0 || ::stat(b.c_str(), &second) != 0)
+        return false;
+    if (S_ISCHR(first.st_mode) && S_ISCHR(second.st_mode))
+        return first.st_rdev == second.st_rdev;
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 bool HasUart(const std::string& sysTty, const std::string& name)
 {
     std::ifstream type(sysTty + "/" + name + "/type");
@@ -81,10 +96,8 @@ std::vector<SerialDevice> ListSerialDevices(const DeviceFolders& folders)
                              SerialDevice::Kind::UsbById});
     }
     const auto reached = [&](const std::string& device) {
-        return std::any_of(found.begin(), found.end(), [&](const SerialDevice& d) {
-            std::error_code error;
-            return fs::equivalent(d.device, device, error);
-        });
+        return std::any_of(found.begin(), found.end(),
+                           [&](const SerialDevice& d) { return SameDevice(d.device, device); });
     };
     std::vector<std::string> names = Names(folders.dev);
     std::sort(names.begin(), names.end(), NaturalLess);
@@ -101,6 +114,22 @@ std::vector<SerialDevice> ListSerialDevices(const DeviceFolders& folders)
                              SerialDevice::Kind::BuiltIn});
     }
     return found;
+}
+
+bool DevicePresent(const std::string& device)
+{
+    struct stat node {};
+    return ::stat(device.c_str(), &node) == 0;
+}
+
+void WriteDeviceList(std::ostream& out, const std::vector<SerialDevice>& devices)
+{
+    for (const SerialDevice& device : devices) {
+        out << device.path << '\t' << device.device;
+        if (!device.description.empty())
+            out << '\t' << device.description;
+        out << '\n';
+    }
 }
 
 PortFacts GatherPortFacts(const std::string& device, const DeviceFolders& folders)

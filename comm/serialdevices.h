@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,14 @@ struct DeviceFolders {
 // have a UART behind them. The UART is looked up in sysfs (the type TIOCGSERIAL reports) rather
 // than by opening the device: opening raises a port's DTR and RTS, which a clock on it would see.
 std::vector<SerialDevice> ListSerialDevices(const DeviceFolders& folders = {});
+
+// The device is there: a node, or a link that leads to one (an unplugged adapter's by-id name
+// leads nowhere, or is gone).
+bool DevicePresent(const std::string& device);
+
+// One device a line, for "halvex ports": the name to choose (--port), a tab, the node it is
+// now, and for an adapter a tab and its maker and model.
+void WriteDeviceList(std::ostream& out, const std::vector<SerialDevice>& devices);
 
 // What the system can tell about a device a send could not use, for the message.
 struct PortFacts {

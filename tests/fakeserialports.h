@@ -2,6 +2,8 @@
 
 #include "ui/serialports.h"
 
+#include <algorithm>
+#include <functional>
 #include <map>
 
 // The computer's serial ports as a test lays them out: the devices it lists, the user's
@@ -12,6 +14,15 @@ public:
     std::map<int, std::string> chosen;
     PortFacts facts;
     std::vector<std::string> askedAbout; // the devices factsAbout() was asked about
+    std::function<void()> watching;      // set while a window follows the devices
+
+    // An adapter plugged in or pulled out: the list as it is now, and the word to the watcher.
+    void change(std::vector<SerialDevice> now)
+    {
+        listed = std::move(now);
+        if (watching)
+            watching();
+    }
 
     std::vector<SerialDevice> devices() const override { return listed; }
     std::string deviceFor(int comNumber) const override
@@ -31,4 +42,12 @@ public:
         const_cast<FakeSerialPorts*>(this)->askedAbout.push_back(device);
         return facts;
     }
+    bool present(const std::string& device) const override
+    {
+        return std::any_of(listed.begin(), listed.end(), [&](const SerialDevice& d) {
+            return d.path == device || d.device == device;
+        });
+    }
+    void watchDevices(std::function<void()> changed) override { watching = std::move(changed); }
+    void stopWatching() override { watching = nullptr; }
 };

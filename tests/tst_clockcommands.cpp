@@ -17,12 +17,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +66,14 @@ void WriteFile(const QByteArray& bytes)
     QFile file(QStringLiteral("halvex.dat"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList Items(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
 }
 
 QByteArray ReadFile()
@@ -113,6 +126,7 @@ private slots:
     void serialErrorWindow();
     void eachComNumberReachesTheDeviceChosenForIt();
     void deviceChoicesAreKeptForTheUser();
+    void settingsWindowFollowsTheAdapters();
 
 private:
     QTemporaryDir workDir;
@@ -424,8 +438,8 @@ void TestClockCommands::eachComNumberReachesTheDeviceChosenForIt()
         auto* words = window.findChild<QLabel*>(QStringLiteral("reachesLabel"));
         reaches << combo->currentData().toString() << words->text();
         QCOMPARE(combo->count(), 2);
-        QCOMPARE(combo->itemText(0), QStringLiteral("FTDI FT232R USB UART A5 (") +
-                                         QString::fromStdString(adapter) + QStringLiteral(")"));
+        QCOMPARE(combo->itemText(0), "FTDI FT232R USB UART A5 (" + QString::fromStdString(adapter) +
+                                         "), now /dev/ttyUSB0");
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Up); // the adapter, first in the list
         reaches << QString::fromStdString(app.serialPorts.deviceFor(1)) << words->text();
@@ -478,6 +492,48 @@ void TestClockCommands::deviceChoicesAreKeptForTheUser()
     QCOMPARE(SystemSerialPorts().deviceFor(4), std::string());
     ports.choose(3, {});
     QCOMPARE(SystemSerialPorts().deviceFor(3), std::string());
+}
+
+// COM Settings open while an adapter is plugged in and pulled out: a by-id link to a real
+// character device (a pseudo-terminal) in a device folder of the test's own, watched as the
+// program watches /dev.
+void TestClockCommands::settingsWindowFollowsTheAdapters()
+{
+    App app; // the user's settings in a folder of the test's own
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    const auto closeTerminal = qScopeGuard([terminal] { ::close(terminal); });
+    QTemporaryDir root;
+    QDir dev(root.filePath(QStringLiteral("dev")));
+    QVERIFY(dev.mkpath(QStringLiteral(".")));
+    SystemSerialPorts ports({dev.path().toStdString(), root.filePath("sys").toStdString()});
+    const QString link = dev.filePath(QStringLiteral("serial/by-id/usb-FTDI_FT232R_A5-if00-port0"));
+    const QString node = dev.filePath(QStringLiteral("ttyUSB0"));
+    ports.choose(1, link.toStdString());
+    const auto dropChoice = qScopeGuard([&] { ports.choose(1, {}); });
+    PortDialog window(app.buffer, ports);
+    const auto* combo = window.findChild<QComboBox*>(QStringLiteral("deviceCombo"));
+    const auto* words = window.findChild<QLabel*>(QStringLiteral("reachesLabel"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(Items(combo), QStringList());
+    QCOMPARE(words->text(), "COM1 reaches " + link + ", which is not plugged in.");
+
+    // Plugged in: the node, then the by-id folder and link, as udev makes them.
+    QVERIFY(QFile::link(QString::fromLatin1(ptsname(terminal)), node));
+    QVERIFY(dev.mkpath(QStringLiteral("serial/by-id")));
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), link));
+    const QString adapter = "FTDI FT232R A5 (" + link + "), now " + node;
+    QTRY_COMPARE_WITH_TIMEOUT(Items(combo), QStringList{adapter}, 10000);
+    QCOMPARE(combo->currentText(), adapter);
+    QCOMPARE(words->text(), "COM1 reaches " + link + ". That is " + node + " now.");
+
+    // Pulled out: the link, its folders and the node go; the adapter stays, marked.
+    QVERIFY(QDir(dev.filePath(QStringLiteral("serial"))).removeRecursively());
+    QVERIFY(QFile::remove(node));
+    QTRY_COMPARE_WITH_TIMEOUT(Items(combo), QStringList{"Unplugged: FTDI FT232R A5 (" + link + ")"},
+                              10000);
+    QCOMPARE(words->text(), "COM1 reaches " + link + ", which is not plugged in.");
 }
 
 QTEST_MAIN(TestClockCommands)

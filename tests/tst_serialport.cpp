@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <sstream>
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -60,6 +61,7 @@ private slots:
     void anotherProgramsExclusiveModeIsLeftAlone();
     void lockFileOfARunningProgram();
     void serialDevicesOfTheSystem();
+    void adapterIsListedOnceUnderItsByIdName();
 
 private:
     termios settings() const;
@@ -336,6 +338,31 @@ void TestSerialPort::serialDevicesOfTheSystem()
 
     const PortFacts facts = GatherPortFacts(folders.dev + "/ttyS1", folders);
     QCOMPARE(int(facts.usbAdapters.size()), 3);
+}
+
+// An adapter as udev lays it out, its node a real character device (the pseudo-terminal): the
+// by-id link leads to ttyUSB0, and ttyUSB0 itself is no second device.
+void TestSerialPort::adapterIsListedOnceUnderItsByIdName()
+{
+    QTemporaryDir root;
+    QDir dev(root.filePath(QStringLiteral("dev")));
+    QVERIFY(dev.mkpath(QStringLiteral("serial/by-id")));
+    QVERIFY(QFile::link(QString::fromLatin1(terminal), dev.filePath(QStringLiteral("ttyUSB0"))));
+    const QString link = dev.filePath(QStringLiteral("serial/by-id/usb-FTDI_FT232R_A5-if00-port0"));
+    QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), link));
+
+    const std::vector<SerialDevice> found = ListSerialDevices({dev.path().toStdString(), "/none"});
+    QCOMPARE(int(found.size()), 1);
+    QCOMPARE(QString::fromStdString(found[0].path), link);
+    QVERIFY(DevicePresent(found[0].path));
+    std::ostringstream lines;
+    WriteDeviceList(lines, found);
+    QCOMPARE(QString::fromStdString(lines.str()),
+             link + '\t' + dev.filePath(QStringLiteral("ttyUSB0")) + "\tFTDI FT232R A5\n");
+
+    QVERIFY(QFile::remove(dev.filePath(QStringLiteral("ttyUSB0")))); // pulled out
+    QVERIFY(!DevicePresent(found[0].path));
+    QVERIFY(ListSerialDevices({dev.path().toStdString(), "/none"}).empty());
 }
 
 QTEST_APPLESS_MAIN(TestSerialPort)

@@ -74,6 +74,9 @@ public:
     }
     void choose(int, const std::string&) override {}
     PortFacts factsAbout(const std::string&) const override { return {}; }
+    bool present(const std::string&) const override { return true; }
+    void watchDevices(std::function<void()>) override {}
+    void stopWatching() override {}
 };
 
 // The error window as a clock that stopped answering part of the way leaves it.

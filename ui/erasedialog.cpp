@@ -21,9 +21,12 @@ EraseDialog::EraseDialog(QWidget* parent)
     stepsCheck = new QCheckBox(QStringLiteral("Steps"), this);
     stepsCheck->setObjectName(QStringLiteral("stepsCheck"));
     stepsCheck->setGeometry(32, 40, 70, 20);
+    // Said under the window's question, "Erase All?", which a screen reader does not repeat.
+    stepsCheck->setAccessibleName(tr("Erase all steps"));
     annualsCheck = new QCheckBox(QStringLiteral("Annuals"), this);
     annualsCheck->setObjectName(QStringLiteral("annualsCheck"));
     annualsCheck->setGeometry(32, 64, 70, 20);
+    annualsCheck->setAccessibleName(tr("Erase all annuals"));
 
     auto* erase = new QPushButton(QStringLiteral("Erase"), this);
     erase->setObjectName(QStringLiteral("eraseButton"));

@@ -14,11 +14,16 @@
 #include <QMenuBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
 namespace {
 
 constexpr QSize ClientSize{412, 420};
 constexpr int HeadingPointSize = 12;
 constexpr int ListHeight = 19; // a drop-down list's height
+constexpr int RowGap = 4;      // the least room between two controls of a row
 
 QStringList ToQt(const ItemList& items)
 {
@@ -51,6 +56,20 @@ RadioGroup* Radios(QWidget* client, const char* name, const char* title, QRect g
     return Place(new RadioGroup(QLatin1String(title), ToQt(items), client), name, geometry);
 }
 
+// Widens each drop-down list of a row, left to right, to the width its widest item needs
+// where the desktop's face runs wider than the place kept for it ("Wdy" in the Days box), but
+// never into the next control of the row, the last one never past rightEdge.
+void FitRow(std::initializer_list<QComboBox*> row, int rightEdge)
+{
+    for (auto box = row.begin(); box != row.end(); ++box) {
+        const int next = std::next(box) == row.end() ? rightEdge : (*std::next(box))->x();
+        const int room = next - RowGap - (*box)->x();
+        (*box)->resize(std::clamp((*box)->sizeHint().width(), (*box)->width(),
+                                  std::max(room, (*box)->width())),
+                       (*box)->height());
+    }
+}
+
 QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
 {
     auto* box = Place(new QListWidget(client), name, geometry);
@@ -59,11 +78,23 @@ QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
     return box;
 }
 
-void Label(QWidget* client, const char* text, QPoint at)
+QLabel* Label(QWidget* client, const char* text, QPoint at)
 {
     auto* label = new QLabel(QLatin1String(text), client);
     label->move(at);
     label->adjustSize();
+    return label;
+}
+
+// A screen reader names a drop-down list by the label linked to it (on Linux the list's own
+// name is the item it shows), so the label says the name too where its words alone need their
+// column: "Month" under "Start" is the start month.
+void Name(QComboBox* box, QLabel* label, const QString& name)
+{
+    box->setAccessibleName(name);
+    label->setBuddy(box);
+    if (label->text() != name)
+        label->setAccessibleName(name);
 }
 
 void CentredLabel(QWidget* client, const char* text, int left, int right, int top)
@@ -130,16 +161,25 @@ void MainWindowForm::setupSteps(QWidget* client)
     hourCombo = List(client, "hourCombo", {160, 32, 49, ListHeight}, HourItems());
     minuteCombo = List(client, "minuteCombo", {224, 32, 41, ListHeight}, MinuteItems());
     amPmGroup = Radios(client, "amPmGroup", "Am/Pm", {280, 24, 49, 49}, AmPmItems());
+    FitRow({stepNumberCombo, dayCombo, hourCombo, minuteCombo}, amPmGroup->x());
     relayGroup = Radios(client, "relayGroup", "Relay", {280, 80, 49, 49}, OnOffItems());
-    Label(client, "Step #", {40, 56});
-    Label(client, "Days", {96, 56});
-    Label(client, "Hours", {160, 56});
-    Label(client, "Minutes", {224, 56});
+    // Two "Relay" groups: the step's, and the status setting below.
+    relayGroup->setAccessibleName(tr("Step relay"));
+    Name(stepNumberCombo, Label(client, "Step #", {40, 56}), tr("Step number"));
+    Name(dayCombo, Label(client, "Days", {96, 56}), tr("Days"));
+    Name(hourCombo, Label(client, "Hours", {160, 56}), tr("Hours"));
+    Name(minuteCombo, Label(client, "Minutes", {224, 56}), tr("Minutes"));
     stepList = ListBox(client, "stepList", {40, 72, 225, 57});
+    stepList->setAccessibleName(tr("Step list"));
     eraseButton =
         ImageButton(client, "eraseButton", {352, 32, 41, 41}, EraseAllIcon(), "Erase All");
+    eraseButton->setAccessibleName(tr("Erase All"));
+    eraseButton->setAccessibleDescription(tr("Erases the steps, the annuals or both"));
     layoutButton = ImageButton(client, "layoutButton", {352, 88, 41, 41}, ConfigureBufferIcon(),
                                "Configure Buffer");
+    layoutButton->setAccessibleName(tr("Configure Buffer"));
+    layoutButton->setAccessibleDescription(
+        tr("Chooses 16 steps and 10 annuals, or 30 steps and 3 annuals"));
     Rule(client, 140);
 }
 
@@ -153,13 +193,22 @@ void MainWindowForm::setupAnnuals(QWidget* client)
     endMonthCombo = List(client, "endMonthCombo", {240, 184, 41, ListHeight}, EndMonthItems());
     endDayCombo = List(client, "endDayCombo", {288, 184, 41, ListHeight}, DayItems());
     endYearCombo = List(client, "endYearCombo", {336, 184, 41, ListHeight}, EndYearItems());
+    FitRow({annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo, endMonthCombo,
+            endDayCombo, endYearCombo},
+           ClientSize.width());
     const char* columns[] = {"Annual #", "Month", "Day", "Year", "Month", "Day", "Year"};
     const int lefts[] = {24, 80, 136, 184, 240, 288, 336};
+    QComboBox* const boxes[] = {annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo,
+                                endMonthCombo,     endDayCombo,     endYearCombo};
+    const QString names[] = {tr("Annual number"), tr("Start month"), tr("Start day"),
+                             tr("Start year"),    tr("End month"),   tr("End day"),
+                             tr("End year")};
     for (int i = 0; i < 7; ++i)
-        Label(client, columns[i], {lefts[i], 208});
+        Name(boxes[i], Label(client, columns[i], {lefts[i], 208}), names[i]);
     CentredLabel(client, "Start", 80, 225, 224);
     CentredLabel(client, "End", 240, 377, 224);
     annualList = ListBox(client, "annualList", {32, 248, 353, 41});
+    annualList->setAccessibleName(tr("Annual list"));
     Rule(client, 298);
 }
 
@@ -170,8 +219,11 @@ void MainWindowForm::setupStatus(QWidget* client)
     statusRelayGroup =
         Radios(client, "statusRelayGroup", "Relay", {184, 320, 49, 49}, OffOnItems());
     elLampGroup = Radios(client, "elLampGroup", "EL Lamp", {248, 320, 57, 49}, OffOnItems());
-    Label(client, "Pulse", {320, 320});
+    statusRelayGroup->setAccessibleName(tr("Status relay"));
+    QLabel* pulseLabel = Label(client, "Pulse", {320, 320});
     pulseCombo = List(client, "pulseCombo", {320, 336, 49, 22}, PulseItems());
+    FitRow({pulseCombo}, ClientSize.width());
+    Name(pulseCombo, pulseLabel, tr("Pulse"));
 }
 
 void MainWindowForm::setupMenu(QMainWindow& window)

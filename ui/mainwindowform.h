@@ -2,6 +2,8 @@
 
 #include "model/setsbuffer.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QAction;
@@ -16,6 +18,9 @@ class RadioGroup;
 // The controls of the main window, placed in its 412 x 420 client area, and its menu. Each
 // control's object name is its member's name, so tests and screenshots can find it.
 struct MainWindowForm {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowForm)
+
+public:
     // "Program Steps"
     QComboBox* stepNumberCombo = nullptr;
     QComboBox* dayCombo = nullptr;

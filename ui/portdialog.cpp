@@ -6,12 +6,14 @@
 #include "ui/serialports.h"
 #include "ui/windowstyle.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -21,6 +23,16 @@ constexpr int PortCount = 8;
 QString Variable(int comNumber)
 {
     return QStringLiteral("HALVEX_COM%1").arg(comNumber);
+}
+
+// A name listed before is gone when it is not listed now; a plain node (/dev/ttyUSB0) is not
+// gone while it is listed under its by-id name, which udev makes a moment after the node.
+bool Gone(const SerialDevice& device, const std::vector<SerialDevice>& now)
+{
+    return std::none_of(now.begin(), now.end(), [&](const SerialDevice& listed) {
+        return listed.path == device.path ||
+               (device.path == device.device && listed.device == device.device);
+    });
 }
 
 } // namespace
@@ -54,6 +66,8 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     deviceCombo->setInsertPolicy(QComboBox::NoInsert);
     deviceCombo->setGeometry(144, 38, 264, 24);
     deviceLabel->setBuddy(deviceCombo);
+    deviceCombo->setAccessibleName(tr("Device"));
+    deviceCombo->lineEdit()->setAccessibleName(tr("Device"));
 
     reachesLabel = new QLabel(this);
     reachesLabel->setObjectName(QStringLiteral("reachesLabel"));
@@ -99,21 +113,62 @@ int PortDialog::comNumber() const
 // the program runs, and most runs never open this window.
 void PortDialog::showEvent(QShowEvent* event)
 {
+    seen.clear();
     listDevices();
     showDevice();
+    ports.watchDevices([this] { followDevices(); });
     QDialog::showEvent(event);
 }
 
+void PortDialog::hideEvent(QHideEvent* event)
+{
+    ports.stopWatching();
+    QDialog::hideEvent(event);
+}
+
+// An adapter by its maker and model, its stable name and the node it is now; anything else by
+// its path.
 void PortDialog::listDevices()
 {
-    deviceCombo->clear();
-    for (const SerialDevice& device : ports.devices()) {
+    const std::vector<SerialDevice> now = ports.devices();
+    for (const SerialDevice& device : now) {
+        if (std::none_of(seen.begin(), seen.end(),
+                         [&](const SerialDevice& d) { return d.path == device.path; }))
+            seen.push_back(device);
+    }
+    const auto text = [this](const SerialDevice& device, bool gone) {
         const QString path = QString::fromStdString(device.path);
-        QString text = path;
-        if (!device.description.empty())
-            text = QString::fromStdString(device.description) + QStringLiteral(" (") + path +
-                   QStringLiteral(")");
-        deviceCombo->addItem(text, path);
+        if (device.path == device.device)
+            return gone ? tr("Unplugged: %1").arg(path) : path;
+        const QString description = QString::fromStdString(device.description);
+        return gone ? tr("Unplugged: %1 (%2)").arg(description, path)
+                    : tr("%1 (%2), now %3")
+                          .arg(description, path, QString::fromStdString(device.device));
+    };
+    deviceCombo->clear();
+    for (const SerialDevice& device : now)
+        deviceCombo->addItem(text(device, false), QString::fromStdString(device.path));
+    for (const SerialDevice& device : seen) {
+        if (Gone(device, now))
+            deviceCombo->addItem(text(device, true), QString::fromStdString(device.path));
+    }
+    // The open list as wide as its longest line, though the field shows only its start.
+    deviceCombo->view()->setMinimumWidth(deviceCombo->view()->sizeHintForColumn(0) +
+                                         2 * deviceCombo->view()->frameWidth());
+}
+
+// An adapter came or went while the window is open: the list anew, and a path the user is
+// typing stays as typed.
+void PortDialog::followDevices()
+{
+    QLineEdit* field = deviceCombo->lineEdit();
+    const bool typing = field->isModified();
+    const QString typed = field->text();
+    listDevices();
+    showDevice();
+    if (typing) {
+        field->setText(typed);
+        field->setModified(true);
     }
 }
 
@@ -133,19 +188,27 @@ void PortDialog::showDevice()
     deviceCombo->lineEdit()->setCursorPosition(0);
     deviceCombo->setEnabled(!fromVariable);
     builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
+    reachesLabel->setText(reachesWords(device, fromVariable));
+}
 
+QString PortDialog::reachesWords(const QString& device, bool fromVariable) const
+{
+    const int com = comNumber();
     QString words = QStringLiteral("COM%1 reaches %2").arg(com).arg(device);
+    const bool builtIn = !fromVariable && ports.deviceFor(com).empty();
+    const bool missing = !builtIn && !ports.present(device.toStdString());
     if (fromVariable)
-        words += QStringLiteral(", set by %1 for this run.").arg(Variable(com));
-    else if (ports.deviceFor(com).empty())
+        words += QStringLiteral(", set by %1 for this run.").arg(Variable(com)) +
+                 (missing ? tr(" It is not plugged in.") : QString());
+    else if (builtIn)
         words += QStringLiteral(", the computer's own serial port.");
     else
-        words += QLatin1Char('.');
+        words += missing ? tr(", which is not plugged in.") : QStringLiteral(".");
     for (const SerialDevice& found : ports.devices()) {
         if (QString::fromStdString(found.path) == device && found.path != found.device)
             words += QStringLiteral(" That is %1 now.").arg(QString::fromStdString(found.device));
     }
-    reachesLabel->setText(words);
+    return words;
 }
 
 void PortDialog::chooseDevice(const QString& device)

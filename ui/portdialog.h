@@ -1,8 +1,11 @@
 #pragma once
 
+#include "comm/serialdevices.h"
 #include "model/setsbuffer.h"
 
 #include <QDialog>
+
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -14,6 +17,8 @@ class SerialPorts;
 // device it stands for: a USB adapter, a built-in port, or a path typed in. A pick is in force
 // at once (the port in byte 200 of the buffer, the device in the user's settings), however the
 // window is then closed. The window lives for the whole run and so keeps showing the last pick.
+// While it is open, its list follows the adapters: one plugged in appears, one pulled out stays
+// in the list marked as unplugged.
 class PortDialog : public QDialog {
     Q_OBJECT
 
@@ -22,11 +27,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     int comNumber() const;
     void listDevices();
+    void followDevices();
     void showDevice();
+    QString reachesWords(const QString& device, bool fromVariable) const;
     void chooseDevice(const QString& device);
 
     SetsBuffer& buffer;
@@ -36,4 +44,5 @@ private:
     QLabel* reachesLabel = nullptr;
     QPushButton* builtInButton = nullptr;
     QPushButton* okButton = nullptr;
+    std::vector<SerialDevice> seen; // listed since the window was shown
 };

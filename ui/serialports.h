@@ -2,8 +2,12 @@
 
 #include "comm/serialdevices.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QFileSystemWatcher;
 
 // What the windows need of the computer's serial ports: the devices it has now, the device the
 // user chose for each COM number, and what can be told about a device that failed. The program
@@ -17,6 +21,12 @@ public:
     virtual std::string deviceFor(int comNumber) const = 0;
     virtual void choose(int comNumber, const std::string& device) = 0; // "" drops the choice
     virtual PortFacts factsAbout(const std::string& device) const = 0;
+    // The device is there now; an adapter's by-id name is not while it is unplugged.
+    virtual bool present(const std::string& device) const = 0;
+    // Calls changed(), on the thread that asked, whenever a device may have come or gone, until
+    // stopWatching(). One watch at a time.
+    virtual void watchDevices(std::function<void()> changed) = 0;
+    virtual void stopWatching() = 0;
 };
 
 // The system's devices; the choices are kept per user where the desktop keeps settings
@@ -24,8 +34,21 @@ public:
 // who plugs the adapter into their laptop wants it found from every folder they start in.
 class SystemSerialPorts : public SerialPorts {
 public:
+    explicit SystemSerialPorts(DeviceFolders folders = {});
+    ~SystemSerialPorts() override;
+
     std::vector<SerialDevice> devices() const override;
     std::string deviceFor(int comNumber) const override;
     void choose(int comNumber, const std::string& device) override;
     PortFacts factsAbout(const std::string& device) const override;
+    bool present(const std::string& device) const override;
+    void watchDevices(std::function<void()> changed) override;
+    void stopWatching() override;
+
+private:
+    void watchFolders();
+
+    DeviceFolders folders;
+    std::unique_ptr<QFileSystemWatcher> watcher;
+    std::function<void()> changed;
 };
