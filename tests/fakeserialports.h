@@ -12,6 +12,7 @@ public:
     std::map<int, std::string> chosen;
     PortFacts facts;
     std::vector<std::string> askedAbout; // the devices factsAbout() was asked about
+    std::string problem;                 // why the choices cannot be read
 
     std::vector<SerialDevice> devices() const override { return listed; }
     std::string deviceFor(int comNumber) const override
@@ -31,4 +32,5 @@ public:
         const_cast<FakeSerialPorts*>(this)->askedAbout.push_back(device);
         return facts;
     }
+    std::string settingsProblem() const override { return problem; }
 };

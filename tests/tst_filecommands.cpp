@@ -497,7 +497,7 @@ void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
 // and leaves the list.
 void TestFileCommands::recentDroppedAndNamedFilesLoadAsLoadDoes()
 {
-    UserSettings().remove("recentFiles");
+    UserSettings()->remove("recentFiles");
     app->fill(StepTableOffset, QByteArray("\x07\x30\x02", 3));
     app->run("saveAction", in("shop"));
     app->fill(StepTableOffset, QByteArray("\x08\x15\x04", 3));

@@ -7,6 +7,7 @@
 #include "ui/windowstyle.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,9 @@
 namespace {
 
 constexpr int PortCount = 8;
+constexpr QSize PlainSize{430, 246}; // the window without a warning
+constexpr int WarningTop = 244;
+constexpr int Margin = 8;
 
 QString Variable(int comNumber)
 {
@@ -33,7 +37,7 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     setObjectName(QStringLiteral("portDialog"));
     setWindowTitle(QStringLiteral("COM Settings"));
     // The COM list keeps its place on the left; the device it stands for sits beside it.
-    ApplyDialogStyle(*this, {430, 246});
+    ApplyDialogStyle(*this, PlainSize);
 
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -71,6 +75,13 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     okButton->setGeometry(177, 200, 75, 25);
     okButton->setDefault(true);
 
+    warningLabel = new QLabel(this);
+    warningLabel->setObjectName(QStringLiteral("warningLabel"));
+    warningLabel->setWordWrap(true);
+    warningLabel->setTextFormat(Qt::PlainText);
+    warningLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    warningLabel->hide();
+
     connect(portGroup, &RadioGroup::clicked, this, [this](int index) {
         ChoosePort(this->buffer, index);
         showDevice();
@@ -101,7 +112,37 @@ void PortDialog::showEvent(QShowEvent* event)
 {
     listDevices();
     showDevice();
+    showWarnings();
     QDialog::showEvent(event);
+}
+
+// Looked at on every showing, as the files are now: a file mended meanwhile is no longer named.
+void PortDialog::showWarnings()
+{
+    QStringList warnings;
+    SetsBuffer scratch;
+    if (const FileResult read = LoadSettingsBlock(scratch); read != FileResult::Done)
+        warnings << QStringLiteral("Warning: %1 The COM port is neither read from it nor kept in "
+                                   "it: the one chosen here holds until halvex ends.")
+                        .arg(QFile::decodeName(
+                            QByteArray::fromStdString(DescribeFileResult(read, SettingsFileName))));
+    if (const std::string problem = ports.settingsProblem(); !problem.empty())
+        warnings << QStringLiteral("Warning: %1 The device chosen for each COM port is neither "
+                                   "read from it nor kept in it: a choice made here holds until "
+                                   "halvex ends, and a COM port without one reaches no device.")
+                        .arg(QFile::decodeName(QByteArray::fromStdString(problem)));
+    if (warnings.isEmpty()) {
+        warningLabel->hide();
+        setFixedSize(PlainSize);
+        return;
+    }
+    const int width = PlainSize.width() - 2 * Margin;
+    warningLabel->setText(warnings.join(QStringLiteral("\n")));
+    const int height = warningLabel->heightForWidth(width);
+    warningLabel->setFixedSize(width, height);
+    warningLabel->move(Margin, WarningTop);
+    warningLabel->show();
+    setFixedSize(PlainSize.width(), WarningTop + height + Margin);
 }
 
 void PortDialog::listDevices()
@@ -122,8 +163,8 @@ void PortDialog::showDevice()
 {
     const int com = comNumber();
     const std::string portName = "COM" + std::to_string(com);
-    const QString device = QString::fromStdString(
-        SerialDevicePath(portName, [this](int n) { return ports.deviceFor(n); }).value());
+    const std::optional<std::string> path = SerialDevicePath(portName, ChoiceOf(ports));
+    const QString device = QString::fromStdString(path.value_or(std::string()));
     const bool fromVariable = !qEnvironmentVariableIsEmpty(Variable(com).toLatin1().constData());
     const int listed = deviceCombo->findData(device);
     deviceCombo->setCurrentIndex(listed);
@@ -135,7 +176,10 @@ void PortDialog::showDevice()
     builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
 
     QString words = QStringLiteral("COM%1 reaches %2").arg(com).arg(device);
-    if (fromVariable)
+    if (!path)
+        words = QStringLiteral("COM%1 reaches no device: the choice made for it cannot be read.")
+                    .arg(com);
+    else if (fromVariable)
         words += QStringLiteral(", set by %1 for this run.").arg(Variable(com));
     else if (ports.deviceFor(com).empty())
         words += QStringLiteral(", the computer's own serial port.");

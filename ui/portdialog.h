@@ -14,6 +14,8 @@ class SerialPorts;
 // device it stands for: a USB adapter, a built-in port, or a path typed in. A pick is in force
 // at once (the port in byte 200 of the buffer, the device in the user's settings), however the
 // window is then closed. The window lives for the whole run and so keeps showing the last pick.
+// Below, it names a settings file that cannot be used (halvex.dat, or the user's halvex.conf
+// that keeps the devices) and says what that means; the window grows to hold the words.
 class PortDialog : public QDialog {
     Q_OBJECT
 
@@ -28,6 +30,7 @@ private:
     void listDevices();
     void showDevice();
     void chooseDevice(const QString& device);
+    void showWarnings();
 
     SetsBuffer& buffer;
     SerialPorts& ports;
@@ -36,4 +39,5 @@ private:
     QLabel* reachesLabel = nullptr;
     QPushButton* builtInButton = nullptr;
     QPushButton* okButton = nullptr;
+    QLabel* warningLabel = nullptr;
 };

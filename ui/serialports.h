@@ -1,7 +1,9 @@
 #pragma once
 
 #include "comm/serialdevices.h"
+#include "comm/serialport.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,15 +19,28 @@ public:
     virtual std::string deviceFor(int comNumber) const = 0;
     virtual void choose(int comNumber, const std::string& device) = 0; // "" drops the choice
     virtual PortFacts factsAbout(const std::string& device) const = 0;
+    // Why the choices cannot be read or kept (their file is unusable), in words naming the file;
+    // empty when they can.
+    virtual std::string settingsProblem() const { return {}; }
 };
+
+// The user's choices as the serial port asks for them. While the file that keeps them cannot be
+// read, a COM number that has no choice made in this run stands for no device at all (the send
+// then names the file) rather than for a built-in port the user may never have chosen.
+PortChoice ChoiceOf(const SerialPorts& ports);
 
 // The system's devices; the choices are kept per user where the desktop keeps settings
 // ($XDG_CONFIG_HOME/halvex/halvex.conf), not in the working directory with halvex.dat: a person
-// who plugs the adapter into their laptop wants it found from every folder they start in.
+// who plugs the adapter into their laptop wants it found from every folder they start in. While
+// that file cannot be used, choices hold for this run only.
 class SystemSerialPorts : public SerialPorts {
 public:
     std::vector<SerialDevice> devices() const override;
     std::string deviceFor(int comNumber) const override;
     void choose(int comNumber, const std::string& device) override;
     PortFacts factsAbout(const std::string& device) const override;
+    std::string settingsProblem() const override;
+
+private:
+    std::map<int, std::string> thisRun; // choices made while the file could not be used
 };
