@@ -82,7 +82,7 @@ private slots:
     void closingWithoutAPickSavesTheBlockAsItIs_data();
     void closingWithoutAPickSavesTheBlockAsItIs();
     void windowKeepsItsPickBetweenOpenings();
-    void unwritableSettingsFileIsNotReported();
+    void unusableSettingsFilesAreNamedInComSettings();
     void sendStampsTheFrameAndSendsIt();
     void failedSendShowsTheErrorWindow_data();
     void failedSendShowsTheErrorWindow();
@@ -232,17 +232,40 @@ void TestClockCommands::windowKeepsItsPickBetweenOpenings()
     QCOMPARE(int(ReadFile()[0]), 6);
 }
 
-void TestClockCommands::unwritableSettingsFileIsNotReported()
+// A halvex.dat that cannot be used, and a file of the user's device choices that cannot be read,
+// are named below the ports, and the window grows to hold the words; the pick still holds.
+void TestClockCommands::unusableSettingsFilesAreNamedInComSettings()
 {
     QVERIFY(QDir().mkdir(QStringLiteral("halvex.dat"))); // a name no file can take
     App app;
-    app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 2); });
+    app.serialPorts.problem = "/home/a/.config/halvex/halvex.conf is a named pipe, not a "
+                              "settings file.";
+    QString warning;
+    int height = 0;
+    app.gui.answerNext([&](QDialog& window) {
+        Pick(app.comPorts(), 2);
+        warning = window.findChild<QLabel*>(QStringLiteral("warningLabel"))->text();
+        height = window.height();
+    });
     app.trigger("settingsAction");
     QCOMPARE(app.gui.shownWindows, QStringList{"portDialog"});
     QVERIFY(app.gui.exceptions.isEmpty());
+    QVERIFY2(warning.startsWith("Warning: halvex.dat is a folder, not a file") &&
+                 warning.contains("\nWarning: /home/a/.config/halvex/halvex.conf is a named pipe"),
+             qPrintable(warning));
+    QVERIFY(height > 246);
     QCOMPARE(int(app.buffer[200]), 2); // the pick stays in force for the run
     app.trigger("sendAction");
     QCOMPARE(app.port.openedName, std::string("COM3"));
+
+    // Mended, the files are no longer named.
+    QVERIFY(QDir().rmdir(QStringLiteral("halvex.dat")));
+    app.serialPorts.problem.clear();
+    app.gui.answerNext([&](QDialog& window) {
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("warningLabel"))->isHidden());
+        QCOMPARE(window.size(), QSize(430, 246));
+    });
+    app.trigger("settingsAction");
 }
 
 void TestClockCommands::sendStampsTheFrameAndSendsIt()
