@@ -68,8 +68,8 @@ int TakeLock(const std::string& keptFile)
 {
     const std::string lockFile = LockFileOf(keptFile);
     for (int attempt = 0; attempt < LockAttempts; ++attempt) {
-        const int fd =
-            ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, PrivateFile);
+        const int fd = ::open(lockFile.c_str(),
+                              O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, PrivateFile);
         if (fd < 0)
             return -1;
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -95,7 +95,8 @@ void ReleaseLock(const std::string& keptFile, int fd)
 // Whether a running window holds the kept file: its lock cannot be had. Only looked at.
 bool HeldByAWindow(const std::string& keptFile)
 {
-    const int fd = ::open(LockFileOf(keptFile).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd =
+        ::open(LockFileOf(keptFile).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false; // no lock file: nobody holds it
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0;

@@ -63,6 +63,12 @@ QString UserSettingsProblem()
             .arg(path, QString::fromStdString(KindOfFile(name.toStdString())));
     if (::access(name.constData(), R_OK) != 0)
         return QStringLiteral("You may not read %1.").arg(path);
+    // Qt reads the lock file it writes beside the settings when it finds one there.
+    const QByteArray lock = name + ".lock";
+    struct stat lockInfo {};
+    if (::lstat(lock.constData(), &lockInfo) == 0 && !S_ISREG(lockInfo.st_mode))
+        return QStringLiteral("%1 is %2, not a lock file.")
+            .arg(QFile::decodeName(lock), QString::fromStdString(KindOfFile(lock.toStdString())));
     return DamagedSettings(path, info);
 }
 
