@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -115,31 +114,6 @@ bool MayFollow(const std::string& link, const struct stat& linkInfo)
     return !shared || folder.st_uid == linkInfo.st_uid;
 }
 
-// Follows the links at a path, link by link. refused names the link that was not followed.
-struct LinkWalk {
-    LinkTarget target;
-    std::string refused;
-};
-
-LinkWalk WalkLinks(std::string path)
-{
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return {{FileResult::Done, path}, {}};
-        if (!MayFollow(path, info))
-            return {{FileResult::LinkRefused, path}, path};
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
-        if (length < 0)
-            return {{FileResult::Done, path}, {}};
-        target[length] = '\0';
-        const std::string folder = FolderOf(path);
-        path = target[0] == '/' ? std::string(target) : folder + "/" + target;
-    }
-    return {{FileResult::Done, path}, {}}; // a loop of links: no file a save can write
-}
-
 } // namespace
 
 ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes)
@@ -232,9 +206,23 @@ FileResult ReplaceInPlace(const std::string& path, std::span<const Byte> bytes)
 
 } // namespace
 
-LinkTarget FollowLinks(const std::string& path)
+LinkTarget FollowLinks(const std::string& chosen)
 {
-    return WalkLinks(path).target;
+    std::string path = chosen;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return {FileResult::Done, path};
+        if (!MayFollow(path, info))
+            return {FileResult::LinkRefused, path};
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return {FileResult::Done, path};
+        target[length] = '\0';
+        path = target[0] == '/' ? std::string(target) : FolderOf(path) + "/" + target;
+    }
+    return {FileResult::Done, path}; // a loop of links: no file a save can write
 }
 
 FileResult ReplaceFile(const std::string& chosen, std::span<const Byte> bytes)
@@ -303,8 +291,8 @@ std::string UserName(uid_t uid)
 
 std::string RefusedLink(const std::string& path)
 {
-    const LinkWalk walk = WalkLinks(path);
-    const std::string& link = walk.refused.empty() ? path : walk.refused;
+    const LinkTarget walk = FollowLinks(path);
+    const std::string& link = walk.result == FileResult::LinkRefused ? walk.file : path;
     struct stat info {};
     const std::string owner = ::lstat(link.c_str(), &info) == 0 ? UserName(info.st_uid) : "?";
     std::string words = link == path ? path : path + " leads to " + link + ", which";

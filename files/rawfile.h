@@ -45,8 +45,8 @@ ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes);
 // refused (CannotCreate), though its folder would let a new file take its place.
 FileResult ReplaceFile(const std::string& path, std::span<const Byte> bytes);
 
-// The file a write to path reaches once its symbolic links are followed under the rule above,
-// or LinkRefused. A link to nothing names the file to create.
+// The file a write to path reaches once its symbolic links are followed under the rule above
+// (a link to nothing names the file to create), or LinkRefused with the link not followed.
 struct LinkTarget {
     FileResult result = FileResult::Done;
     std::string file;
