@@ -434,6 +434,27 @@ void TestClockCommands::deviceChoicesAreKeptForTheUser()
     QCOMPARE(SystemSerialPorts().deviceFor(4), std::string());
     ports.choose(3, {});
     QCOMPARE(SystemSerialPorts().deviceFor(3), std::string());
+
+    // A damaged file is neither read nor written: a COM number reaches no device until a
+    // device, the built-in port too, is chosen in COM Settings for the run.
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[ports\nCOM1=/dev/ttyUSB0\n"));
+    damaged.close();
+    QVERIFY(!SystemSerialPorts().settingsProblem().empty());
+    QCOMPARE(ChoiceOf(ports)(1), std::nullopt);
+    SetsBuffer buffer;
+    PortDialog window(buffer, ports);
+    window.show();
+    auto* reaches = window.findChild<QLabel*>(QStringLiteral("reachesLabel"));
+    QCOMPARE(reaches->text(),
+             QStringLiteral("COM1 reaches no device: the choice made for it cannot be read."));
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("warningLabel"))->text().contains(file));
+    window.findChild<QPushButton*>(QStringLiteral("builtInButton"))->click();
+    QCOMPARE(ChoiceOf(ports)(1), std::optional<std::string>("/dev/ttyS0"));
+    QVERIFY(reaches->text().startsWith(QStringLiteral("COM1 reaches /dev/ttyS0")));
+    QVERIFY(damaged.open(QIODevice::ReadOnly));
+    QCOMPARE(damaged.readAll(), QByteArray("[ports\nCOM1=/dev/ttyUSB0\n")); // never rewritten
+    QVERIFY(QFile::remove(file));
 }
 
 QTEST_MAIN(TestClockCommands)

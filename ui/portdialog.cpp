@@ -173,7 +173,9 @@ void PortDialog::showDevice()
     // A long name shows from its start: the maker and model of an adapter, not the link's end.
     deviceCombo->lineEdit()->setCursorPosition(0);
     deviceCombo->setEnabled(!fromVariable);
-    builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
+    // A COM number that reaches no device (its choice cannot be read) may be given its built-in
+    // port again, for the run.
+    builtInButton->setEnabled(!fromVariable && (!ports.deviceFor(com).empty() || !path));
 
     QString words = QStringLiteral("COM%1 reaches %2").arg(com).arg(device);
     if (!path)
@@ -197,7 +199,7 @@ void PortDialog::chooseDevice(const QString& device)
     const std::string builtIn = BuiltInDevice(comNumber());
     const std::string chosen =
         device.toStdString() == builtIn ? std::string() : device.toStdString();
-    if (chosen != ports.deviceFor(comNumber()))
+    if (chosen != ports.deviceFor(comNumber()) || !ports.settingsProblem().empty())
         ports.choose(comNumber(), chosen);
     showDevice();
 }
