@@ -3,6 +3,7 @@
 #include "app/checkcommand.h"
 #include "app/endsignals.h"
 #include "app/sendcommand.h"
+#include "app/sendconsole.h"
 #include "app/windowmodule.h"
 #include "comm/localclock.h"
 #include "comm/serialdevices.h"
@@ -11,158 +12,291 @@
 #include "print/programtext.h"
 #include "ui/serialports.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QFile>
-
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <map>
 #include <set>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-const QString Version = QStringLiteral("1.06");
+constexpr const char* Version = "1.06";
+constexpr int HighestComNumber = 8;
 
-const QString Usage = QStringLiteral(R"(Usage: halvex [FILE]
+constexpr const char* Usage = R"(Usage: halvex [FILE]
        halvex send FILE [--port COMn|DEVICE] [--repeat]
        halvex show FILE
        halvex check FILE
        halvex print FILE (--pdf OUT.pdf | --printer NAME)
        halvex ports
 
-Without a command, halvex opens its window (and FILE in it, as Load does).
+Without a command, halvex opens its window (and FILE in it, as Load does); that needs a display.
 
-Commands (no window, no display needed):
-  send FILE    load FILE as Load does, stamp the date and time and send it to the clock as
-               "Send to Clock" does; progress ("byte n of 123") and the reason for a failure
-               go to standard error. --port names the port (COM1..COM8 or a device such as
-               /dev/ttyUSB0; default: the port of halvex.dat). --repeat sends to one clock
-               after another: Enter sends again with a fresh stamp, q ends.
-               Exit status: 0 sent, 2 file error, 3 port unavailable, 4 no answer.
+Commands (no window, no display needed). FILE must be a program file of exactly 200 bytes:
+  send FILE    stamp the date and time into the program of FILE and send it to the clock as
+               "Send to Clock" does. On a terminal the progress ("byte n of 123") is shown;
+               at the end one line says how the send ended ("sent 123 bytes to /dev/ttyUSB0
+               in 2.1 s", or the reason for a failure), all on standard error. --port names
+               the port: COM1..COM8 or a device such as /dev/ttyUSB0; default: the port of
+               halvex.dat. --repeat sends to one clock after another: Enter sends again with a
+               fresh stamp, q ends.
   show FILE    the status line, the step lines and the annual lines as the window shows them.
-  check FILE   the program checks of the week chart, one finding a line; exit status 1 when
-               there are findings.
-  print FILE   the report File > Print prints, into a PDF file (--pdf) or to a printer by name
-               (--printer), with no dialog.
+  check FILE   the program checks of the week chart, one finding a line.
+  print FILE   the report File > Print prints, into a PDF file (--pdf, never the program file
+               itself) or to a printer by name (--printer), with no dialog.
   ports        the serial devices COM Settings offers, one a line: the name to give --port,
                the device it is now and an adapter's maker and model, separated by tabs.
 
 Options:
   -h, --help     show this text
   -v, --version  show the version
-)");
 
-const std::set<QString> Verbs{QStringLiteral("send"), QStringLiteral("show"),
-                              QStringLiteral("check"), QStringLiteral("print"),
-                              QStringLiteral("ports")};
+Exit status: 0 done; 1 a command used wrongly, check found something, or print or the
+output failed; 2 FILE is no program file or cannot be read; send: 3 the port is unavailable
+or unknown, 4 the clock did not answer. A send ended by SIGTERM, SIGINT or SIGHUP leaves the
+lines at rest and ends by that signal.
+)";
 
-std::string Path(const QString& argument)
+const std::set<std::string> Verbs{"send", "show", "check", "print", "ports"};
+
+// Writes everything or says it could not: a closed or full standard output is a failure.
+int WriteOut(const std::string& text)
 {
-    return QFile::encodeName(argument).toStdString();
+    const bool written =
+        std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    if (written)
+        return 0;
+    std::fprintf(stderr, "halvex: the output could not be written: %s\n", std::strerror(errno));
+    return UsageStatus;
 }
 
-int LoadFailed(const QString& file)
+int UsageError(const std::string& what)
 {
-    std::cerr << "halvex: " << Path(file)
-              << ": File I/O Error ! (it is missing or cannot be read)\n";
-    return FileErrorStatus;
+    std::fprintf(stderr, "halvex: %s\n\n%s", what.c_str(), Usage);
+    return UsageStatus;
 }
 
-int Show(const QString& file)
+// A command's words after the verb: its FILE, and its options as "--name value" or
+// "--name=value" (flags take no value). Names are bytes and stay bytes: a file name that is no
+// UTF-8 reaches the file system unchanged.
+struct Arguments {
+    std::vector<std::string> files;
+    std::map<std::string, std::string> values;
+    std::set<std::string> flags;
+    bool help = false;
+    std::string error;
+};
+
+Arguments Parse(int argc, char* argv[], const std::set<std::string>& valued,
+                const std::set<std::string>& flags)
+{
+    Arguments parsed;
+    bool onlyFiles = false;
+    for (int i = 2; i < argc && parsed.error.empty(); ++i) {
+        const std::string word = argv[i];
+        if (onlyFiles || word.size() < 2 || word[0] != '-') {
+            parsed.files.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            onlyFiles = true;
+            continue;
+        }
+        if (word == "-h" || word == "--help") {
+            parsed.help = true;
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        const std::string option =
+            name.size() > 2 && name.compare(0, 2, "--") == 0 ? name.substr(2) : std::string();
+        if (valued.count(option)) {
+            if (parsed.values.count(option))
+                parsed.error = name + " is given twice";
+            else if (equals != std::string::npos)
+                parsed.values[option] = word.substr(equals + 1);
+            else if (i + 1 < argc)
+                parsed.values[option] = argv[++i];
+            else
+                parsed.error = name + " needs a value";
+        } else if (flags.count(option) && equals == std::string::npos) {
+            parsed.flags.insert(option);
+        } else {
+            parsed.error = "no option " + word + " here";
+        }
+    }
+    if (parsed.error.empty() && !parsed.help && parsed.files.size() != 1)
+        parsed.error = std::string(argv[1]) + " takes one FILE";
+    return parsed;
+}
+
+// The program of the file, or the reason it is none, said on standard error.
+bool LoadProgram(SetsBuffer& program, const std::string& file)
+{
+    const std::string why = LoadProgramFile(program, DataFileToOpen(file));
+    if (!why.empty())
+        std::fprintf(stderr, "halvex: %s\n", why.c_str());
+    return why.empty();
+}
+
+int Show(const std::string& file)
 {
     SetsBuffer program;
-    if (LoadDataFile(program, DataFileToOpen(Path(file))) != FileResult::Done)
-        return LoadFailed(file);
+    if (!LoadProgram(program, file))
+        return FileErrorStatus;
+    std::string text;
     for (const std::string& line : ProgramText(program))
-        std::cout << line << '\n';
-    return std::cout.flush() ? 0 : 1;
+        text += line + "\n";
+    return WriteOut(text);
 }
 
-int Send(const QCommandLineParser& parser, const QString& file)
+int Check(const std::string& file)
 {
+    SetsBuffer program;
+    if (!LoadProgram(program, file))
+        return FileErrorStatus;
+    const int status = RunCheck(DataFileToOpen(file), std::cout, std::cerr);
+    if (!std::cout.flush()) {
+        std::fprintf(stderr, "halvex: the output could not be written\n");
+        return UsageStatus;
+    }
+    return status;
+}
+
+// COM1..COM8 or a device path; anything else is no port to send to.
+bool IsPort(const std::string& port)
+{
+    const std::optional<int> number = ComNumber(port);
+    return (number && *number <= HighestComNumber) || (port.size() > 1 && port.front() == '/');
+}
+
+int Send(const Arguments& arguments)
+{
+    const auto port = arguments.values.find("port");
+    if (port != arguments.values.end() && !IsPort(port->second))
+        return UsageError("--port \"" + port->second +
+                          "\" is no port: name COM1 to COM8, or a device such as /dev/ttyUSB0");
+    const SendRequest request{arguments.files.front(),
+                              port == arguments.values.end() ? std::string() : port->second,
+                              arguments.flags.count("repeat") > 0};
     const EndSignals endSignals;
     SystemSerialPorts ports;
-    SerialModemLinePort port(MonotonicTickMs, [&](int n) { return ports.deviceFor(n); });
+    SerialModemLinePort serialPort(MonotonicTickMs, ChoiceOf(ports));
     SystemLocalClock clock;
-    const SendRequest request{Path(file), Path(parser.value(QStringLiteral("port"))),
-                              parser.isSet(QStringLiteral("repeat"))};
-    const int status =
-        RunSend(request, port, clock, ports, std::cin, std::cerr, &endSignals.requested());
+    StandardConsole console(endSignals.wakeFd());
+    const int status = RunSend(request, serialPort, clock, ports, console, &endSignals.requested());
     endSignals.endLikeTheSignal();
     return status;
 }
 
 // The report needs fonts and a printer: the window's module draws it, without any display.
-int Print(int argc, char* argv[], const QCommandLineParser& parser, const QString& file)
+int Print(int argc, char* argv[], const Arguments& arguments)
 {
-    const QString pdf = parser.value(QStringLiteral("pdf"));
-    const QString printer = parser.value(QStringLiteral("printer"));
-    if (pdf.isEmpty() == printer.isEmpty()) {
-        std::cerr << "halvex print: give either --pdf OUT.pdf or --printer NAME\n";
-        return 1;
+    const auto pdf = arguments.values.find("pdf");
+    const auto printer = arguments.values.find("printer");
+    if ((pdf == arguments.values.end()) == (printer == arguments.values.end()))
+        return UsageError("print: give either --pdf OUT.pdf or --printer NAME");
+    if ((pdf != arguments.values.end() && pdf->second.empty()) ||
+        (printer != arguments.values.end() && printer->second.empty()))
+        return UsageError("print: --pdf and --printer need a name");
+    const std::string file = DataFileToOpen(arguments.files.front());
+    SetsBuffer program;
+    if (!LoadProgram(program, file))
+        return FileErrorStatus;
+    const std::string output = pdf == arguments.values.end() ? std::string() : pdf->second;
+    if (!output.empty() && SameFile(file, output)) {
+        std::fprintf(stderr,
+                     "halvex: %s is the program file itself: name another file for the "
+                     "PDF.\n",
+                     output.c_str());
+        return UsageStatus;
     }
     WindowModule module;
     if (!LoadWindowModule(module))
-        return 1;
-    return module.printReport(&argc, argv, Path(file).c_str(), Path(pdf).c_str(),
-                              printer.toStdString().c_str());
+        return UsageStatus;
+    return module.printReport(&argc, argv, file.c_str(), output.c_str(),
+                              printer == arguments.values.end() ? "" : printer->second.c_str());
+}
+
+// The window needs a display; without one Qt would abort. Where none is named, say so.
+bool HasDisplay()
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+// No command: the window, with at most one FILE ("--" before a FILE that starts with "-").
+std::optional<int> Window(int& argc, char* argv[])
+{
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--") {
+        for (int i = 1; i < argc; ++i)
+            argv[i] = argv[i + 1]; // argv[argc] is the null that ends the list
+        --argc;
+    } else if (first.size() > 1 && first[0] == '-') {
+        return UsageError("no option " + first);
+    }
+    if (argc > 2)
+        return UsageError("\"" + first +
+                          "\" is no command: the commands are send, show, check, "
+                          "print and ports");
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "halvex: there is no display to open the window on (DISPLAY is not "
+                             "set). send, show, check, print and ports need none: see halvex --help.\n");
+        return UsageStatus;
+    }
+    return std::nullopt;
 }
 
 int Ports(int argc)
 {
-    if (argc != 2) {
-        std::cerr << "halvex: ports takes no argument\n" << Usage.toStdString();
-        return 1;
-    }
+    if (argc != 2)
+        return UsageError("ports takes no argument");
     const std::vector<SerialDevice> devices = ListSerialDevices();
     if (devices.empty())
-        std::cerr << "halvex: no serial device found\n";
-    WriteDeviceList(std::cout, devices);
-    return std::cout.flush() ? 0 : 1;
+        std::fprintf(stderr, "halvex: no serial device found\n");
+    std::ostringstream list;
+    WriteDeviceList(list, devices);
+    return WriteOut(list.str());
 }
 
 } // namespace
 
-std::optional<int> RunCommandLine(int argc, char* argv[])
+std::optional<int> RunCommandLine(int& argc, char* argv[])
 {
-    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const bool help = first == QLatin1String("-h") || first == QLatin1String("--help");
-    const bool version = first == QLatin1String("-v") || first == QLatin1String("--version");
-    if (!help && !version && !Verbs.count(first))
-        return std::nullopt;
-    if (help || version) {
-        std::cout << (help ? Usage : QStringLiteral("halvex %1\n").arg(Version)).toStdString();
-        return 0;
-    }
-    if (first == QLatin1String("ports"))
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "-h" || first == "--help")
+        return WriteOut(Usage);
+    if (first == "-v" || first == "--version")
+        return WriteOut(std::string("halvex ") + Version + "\n");
+    if (!Verbs.count(first))
+        return Window(argc, argv);
+    if (first == "ports")
         return Ports(argc);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.addOptions(
-        {{QStringLiteral("port"), QStringLiteral("port"), QStringLiteral("port")},
-         {QStringLiteral("repeat"), QStringLiteral("repeat")},
-         {QStringLiteral("pdf"), QStringLiteral("pdf"), QStringLiteral("file")},
-         {QStringLiteral("printer"), QStringLiteral("printer"), QStringLiteral("name")}});
-    if (!parser.parse(arguments) || parser.positionalArguments().size() != 2) {
-        std::cerr << "halvex: "
-                  << (parser.errorText().isEmpty() ? QStringLiteral("%1 takes one FILE").arg(first)
-                                                   : parser.errorText())
-                         .toStdString()
-                  << "\n"
-                  << Usage.toStdString();
-        return 1;
-    }
-    const QString file = parser.positionalArguments().at(1);
-    if (first == QLatin1String("show"))
-        return Show(file);
-    if (first == QLatin1String("check"))
-        return RunCheck(Path(file), std::cout, std::cerr);
-    if (first == QLatin1String("print"))
-        return Print(argc, argv, parser, file);
-    // Send: QSettings reads the user's device choices under the program's name.
-    const QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("halvex"));
-    return Send(parser, file);
+    const bool send = first == "send";
+    const bool print = first == "print";
+    const Arguments arguments =
+        Parse(argc, argv,
+              send ? std::set<std::string>{"port"}
+                   : (print ? std::set<std::string>{"pdf", "printer"} : std::set<std::string>{}),
+              send ? std::set<std::string>{"repeat"} : std::set<std::string>{});
+    if (arguments.help)
+        return WriteOut(Usage);
+    if (!arguments.error.empty())
+        return UsageError(arguments.error);
+    if (first == "show")
+        return Show(arguments.files.front());
+    if (first == "check")
+        return Check(arguments.files.front());
+    if (print)
+        return Print(argc, argv, arguments);
+    return Send(arguments);
 }

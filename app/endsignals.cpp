@@ -1,8 +1,6 @@
 #include "app/endsignals.h"
 
-#include <QCoreApplication>
-#include <QSocketNotifier>
-
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,42 +18,48 @@ static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_alw
 
 extern "C" void OnEndingSignal(int signal)
 {
+    const int savedErrno = errno; // the interrupted code may be about to look at it
     Requested.store(true);
     Received.store(signal);
     const char byte = 0;
     (void)!::write(Wake[1], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 EndSignals::EndSignals()
 {
-    if (::pipe2(Wake, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe2(Wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        Wake[0] = Wake[1] = -1;
         return; // no pipe, no handlers: the signals end the program as they always would
-    notifier = new QSocketNotifier(Wake[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
-        char byte = 0;
-        while (::read(Wake[0], &byte, 1) > 0) {
-        }
-        QCoreApplication::exit(0); // leaves every event loop, the modal ones included
-    });
+    }
     struct sigaction action {};
     action.sa_handler = OnEndingSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = 0; // no SA_RESTART: a blocking call returns with EINTR
     for (int signal : EndingSignals)
         ::sigaction(signal, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 EndSignals::~EndSignals()
 {
+    if (Wake[0] < 0)
+        return;
     for (int signal : EndingSignals)
         std::signal(signal, SIG_DFL);
+    std::signal(SIGPIPE, SIG_DFL);
 }
 
 const std::atomic<bool>& EndSignals::requested() const
 {
     return Requested;
+}
+
+int EndSignals::wakeFd() const
+{
+    return Wake[0];
 }
 
 void EndSignals::endLikeTheSignal() const

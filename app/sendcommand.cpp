@@ -1,7 +1,7 @@
 #include "app/sendcommand.h"
 
+#include "app/sendconsole.h"
 #include "comm/clockframe.h"
-#include "comm/serialport.h"
 #include "comm/settingsblock.h"
 #include "comm/transfer.h"
 #include "comm/transferfailure.h"
@@ -9,14 +9,9 @@
 #include "model/mainview.h"
 #include "ui/serialports.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <iomanip>
-#include <iostream>
-#include <istream>
-#include <ostream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -36,75 +31,105 @@ int StatusOf(TransferResult result)
     return NoAnswerStatus;
 }
 
-// On a terminal the count is rewritten in place; into a file or a pipe it goes a line a byte.
-void ShowProgress(std::ostream& err, int bytes, bool terminal)
-{
-    err << (terminal ? "\r" : "") << "byte " << bytes << " of " << ClockFrameSize
-        << (terminal ? "" : "\n") << std::flush;
-}
-
 struct Sent {
     TransferOutcome outcome;
     double seconds = 0;
 };
 
 Sent SendOnce(SetsBuffer& program, const SendRequest& request, ModemLinePort& port,
-              LocalClock& clock, std::ostream& err, const std::atomic<bool>* end)
+              LocalClock& clock, SendConsole& console, const std::atomic<bool>* end)
 {
     const std::string stampedPort = PrepareClockFrame(program, clock);
     const std::string portName = request.port.empty() ? stampedPort : request.port;
-    const bool terminal = &err == &std::cerr && ::isatty(STDERR_FILENO);
     TransferWatch watch;
-    watch.progress = [&](int bytes) { ShowProgress(err, bytes, terminal); };
+    watch.progress = [&console](int bytes) { console.progress(bytes); };
     watch.cancel = end;
     const auto start = std::chrono::steady_clock::now();
     Sent sent;
     sent.outcome = TransferClockFrame(
         program, portName, port, [](const TransferOutcome&) {}, watch);
     sent.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (terminal)
-        err << "\n";
     return sent;
+}
+
+// "sent 123 bytes to /dev/ttyUSB0 in 2.1 s": the one line a log keeps of a send.
+std::string SentLine(const Sent& sent)
+{
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", sent.seconds);
+    return "sent " + std::to_string(ClockFrameSize) + " bytes to " + sent.outcome.port.device +
+           " in " + seconds + " s";
+}
+
+// Enter sends to the next clock, "q" or "quit" ends; anything else is asked again, so that a
+// stray key never sends.
+enum class Answer { Next, End, Unclear };
+
+Answer Understand(std::string answer)
+{
+    std::erase_if(answer, [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
+    std::transform(answer.begin(), answer.end(), answer.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    if (answer.empty())
+        return Answer::Next;
+    return answer == "q" || answer == "quit" ? Answer::End : Answer::Unclear;
+}
+
+bool NextClockWanted(SendConsole& console, const std::atomic<bool>* end)
+{
+    for (std::string question = "Connect the next clock and press Enter (q to end): ";;
+         question = "Press Enter to send to the next clock, or q and Enter to end: ") {
+        const std::optional<std::string> answer = console.ask(question);
+        if (!answer || (end && end->load()))
+            return false;
+        const Answer understood = Understand(*answer);
+        if (understood != Answer::Unclear)
+            return understood == Answer::Next;
+    }
 }
 
 } // namespace
 
 int RunSend(const SendRequest& request, ModemLinePort& port, LocalClock& clock,
-            const SerialPorts& ports, std::istream& in, std::ostream& err,
-            const std::atomic<bool>* end)
+            const SerialPorts& ports, SendConsole& console, const std::atomic<bool>* end)
 {
     SetsBuffer program;
-    LoadSettingsBlock(program); // the port of halvex.dat, as the window starts with it
     const std::string path = DataFileToOpen(request.file);
-    if (LoadDataFile(program, path) != FileResult::Done) {
-        err << "halvex: " << request.file
-            << ": File I/O Error ! (it is missing or cannot be read)\n";
+    if (const std::string why = LoadProgramFile(program, path); !why.empty()) {
+        console.say("halvex: " + why);
         return FileErrorStatus;
     }
     EditState shown;
     ShowLoadedProgram(program, shown); // the bytes "Send to Clock" sends after Load
+    if (request.port.empty()) {
+        // The port of halvex.dat, as the window starts with it. A file that is there but cannot
+        // be read leaves the port unknown: COM1 might be another device than the clock's.
+        if (const FileResult read = LoadSettingsBlock(program); read != FileResult::Done) {
+            console.say("halvex: " + DescribeFileResult(read, SettingsFileName) +
+                        " So the clock's port is unknown: name it with --port.");
+            return PortUnavailableStatus;
+        }
+    }
     int status = SentStatus;
-    for (int count = 1;; ++count) {
-        const Sent sent = SendOnce(program, request, port, clock, err, end);
+    for (int count = 1; !(end && end->load()); ++count) {
+        const Sent sent = SendOnce(program, request, port, clock, console, end);
         status = StatusOf(sent.outcome.result);
         if (sent.outcome.result == TransferResult::Cancelled)
             return status;
         const std::string portName = request.port.empty() ? PortName(program) : request.port;
-        if (status != SentStatus)
-            err << "Serial Transfer Error ! "
-                << DescribeTransferFailure(sent.outcome, portName,
-                                           ports.factsAbout(sent.outcome.port.device))
-                << "\n";
-        if (!request.repeat)
-            return status;
-        if (status == SentStatus)
-            err << "clock " << count << ": sent in " << std::fixed << std::setprecision(1)
-                << sent.seconds << " s\n";
-        else
-            err << "clock " << count << ": not sent\n";
-        err << "Connect the next clock and press Enter (q to end): " << std::flush;
-        std::string answer;
-        if (!std::getline(in, answer) || answer == "q" || answer == "Q")
+        const std::string clockNumber =
+            request.repeat ? "clock " + std::to_string(count) + ": " : "";
+        if (status == SentStatus) {
+            console.say(clockNumber + SentLine(sent));
+        } else {
+            console.say("Serial Transfer Error ! " +
+                        DescribeTransferFailure(sent.outcome, portName,
+                                                ports.factsAbout(sent.outcome.port.device)));
+            if (request.repeat)
+                console.say(clockNumber + "not sent");
+        }
+        if (!request.repeat || !NextClockWanted(console, end))
             return status;
     }
+    return status;
 }

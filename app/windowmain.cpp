@@ -25,11 +25,14 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPrinter>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 
 #include <exception>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -70,8 +73,19 @@ int HalvexRunWindow(int* argc, char** argv)
     application.setWindowIcon(WindowIcon());
     LoadTranslations();
     EndSignals endSignals;
+    // An ending signal leaves every event loop, the modal ones included.
+    std::unique_ptr<QSocketNotifier> ending;
+    if (endSignals.wakeFd() >= 0) {
+        ending = std::make_unique<QSocketNotifier>(endSignals.wakeFd(), QSocketNotifier::Read);
+        QObject::connect(ending.get(), &QSocketNotifier::activated, &application, [&ending] {
+            ending->setEnabled(false);
+            QCoreApplication::exit(0);
+        });
+    }
     SystemSerialPorts serialPorts;
-    SerialModemLinePort port(MonotonicTickMs, [&](int n) { return serialPorts.deviceFor(n); });
+    if (const std::string problem = serialPorts.settingsProblem(); !problem.empty())
+        qWarning("halvex: %s The devices chosen for the COM ports are not used.", problem.c_str());
+    SerialModemLinePort port(MonotonicTickMs, ChoiceOf(serialPorts));
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
     QtPrintBackend printer;
@@ -97,14 +111,47 @@ int HalvexRunWindow(int* argc, char** argv)
     return 0;
 }
 
+namespace {
+
+// A PDF that Qt has written to the end closes with this mark; a full disk cuts it off before.
+bool IsWholePdf(const QByteArray& bytes)
+{
+    return bytes.trimmed().endsWith("%%EOF");
+}
+
+// The PDF Qt wrote into the scratch file, put in place as a save puts a program file: whole or
+// not at all, never through another user's link, never into a device or a pipe.
+int PutPdf(const QString& written, const char* pdf)
+{
+    QFile file(written);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!IsWholePdf(bytes)) {
+        std::fprintf(stderr,
+                     "halvex: the report could not be made (is the disk full?); %s is "
+                     "left as it was.\n",
+                     pdf);
+        return UsageStatus;
+    }
+    const FileResult put =
+        ReplaceFile(pdf, std::span(reinterpret_cast<const Byte*>(bytes.constData()),
+                                   std::size_t(bytes.size())));
+    if (put != FileResult::Done) {
+        std::fprintf(stderr, "halvex: %s\n", DescribeFileResult(put, pdf).c_str());
+        return UsageStatus;
+    }
+    return 0;
+}
+
+} // namespace
+
 // The report is drawn with the window's own face, so the page is the page File > Print makes.
+// A PDF is drawn into a scratch file first and then put in its place.
 int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
                       const char* printerName)
 {
     SetsBuffer program;
-    if (LoadDataFile(program, DataFileToOpen(file)) != FileResult::Done) {
-        std::fprintf(stderr, "halvex: %s: File I/O Error ! (it is missing or cannot be read)\n",
-                     file);
+    if (const std::string why = LoadProgramFile(program, file); !why.empty()) {
+        std::fprintf(stderr, "halvex: %s\n", why.c_str());
         return FileErrorStatus;
     }
     // Fonts need a GUI application; the offscreen platform gives one without any display.
@@ -112,11 +159,18 @@ int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication application(*argc, argv);
     QPrinter printer(QPrinter::HighResolution);
+    const QTemporaryDir scratch;
+    const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
     if (*pdf == '\0') {
         printer.setPrinterName(QString::fromLocal8Bit(printerName));
     } else {
+        if (!scratch.isValid()) {
+            std::fprintf(stderr, "halvex: no scratch folder for the report: %s\n",
+                         qPrintable(scratch.errorString()));
+            return UsageStatus;
+        }
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QFile::decodeName(pdf));
+        printer.setOutputFileName(drawn);
     }
     EditState state;
     ShowLoadedProgram(program, state); // as the window holds it when File > Print runs
@@ -127,7 +181,7 @@ int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
             LayoutReport(program, state.layout, LoadStatusControls(program), job.verticalDpi()));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "halvex print: %s\n", error.what());
-        return 1;
+        return UsageStatus;
     }
-    return 0;
+    return *pdf == '\0' ? 0 : PutPdf(drawn, pdf);
 }

@@ -138,6 +138,7 @@ PortFacts GatherPortFacts(const std::string& device, const DeviceFolders& folder
     for (const SerialDevice& found : ListSerialDevices(folders))
         if (found.usb())
             facts.usbAdapters.push_back(found);
+    facts.lockFile = FindLockFileHolder(device);
     struct stat node {};
     if (::stat(device.c_str(), &node) != 0)
         return facts;

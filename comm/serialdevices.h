@@ -1,6 +1,9 @@
 #pragma once
 
+#include "comm/portlock.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +45,10 @@ struct PortFacts {
     std::string group;        // the group that owns the device node; empty if unknown
     bool userInGroup = false; // this process has that group's rights (or is root)
     std::vector<SerialDevice> usbAdapters;
+    std::optional<LockFileHolder> lockFile; // a lock file of a running program that holds it
+    // Why the device chosen for a COM number cannot be known (the file that keeps the choices
+    // cannot be read), in words naming that file; empty when it can.
+    std::string settingsProblem;
 };
 
 PortFacts GatherPortFacts(const std::string& device, const DeviceFolders& folders = {});

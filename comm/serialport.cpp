@@ -43,7 +43,10 @@ std::optional<std::string> SerialDevicePath(const std::string& portName, const P
     if (const char* device = std::getenv(variable.c_str()); device && *device)
         return std::string(device);
     if (choice) {
-        if (std::string chosen = choice(*number); !chosen.empty())
+        const std::optional<std::string> chosen = choice(*number);
+        if (!chosen)
+            return std::nullopt;
+        if (!chosen->empty())
             return chosen;
     }
     return BuiltInDevice(*number);

@@ -8,8 +8,9 @@
 #include <string>
 
 // The device each COM number stands for, as the user chose it (kept per user by the windows).
-// An empty string means no choice: the built-in port of that number.
-using PortChoice = std::function<std::string(int comNumber)>;
+// An empty string means no choice: the built-in port of that number. Nothing means the choice
+// cannot be known (the file that keeps it cannot be read): then the number stands for no device.
+using PortChoice = std::function<std::optional<std::string>(int comNumber)>;
 
 // The number n of a port name "COMn", or nothing for a name that is not COM followed by a
 // number from 1.
@@ -20,7 +21,8 @@ std::string BuiltInDevice(int comNumber);
 
 // The device behind a port name: the environment variable HALVEX_COMn when it is set (scripts
 // and tests), else the device the user chose for COMn, else the built-in port. A name that
-// starts with "/" is a device path and stands for itself. Nothing for any other name.
+// starts with "/" is a device path and stands for itself. Nothing for any other name, and for a
+// COM number whose choice cannot be known.
 std::optional<std::string> SerialDevicePath(const std::string& portName,
                                             const PortChoice& choice = {});
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/rawfile.h"
 #include "model/setsbuffer.h"
 
 #include <string>
@@ -13,14 +14,17 @@ inline const std::string SettingsFileName = "halvex.dat";
 constexpr int PortByte = SettingsBlockOffset;
 constexpr Byte PortIndexMask = 0x07;
 
-// Reads at most the 10 bytes of the block from the file. A missing, unreadable or short file is
-// not an error: the bytes not read keep what they hold (zero at start-up).
-void LoadSettingsBlock(SetsBuffer& buffer, const std::string& path = SettingsFileName);
+// Reads at most the 10 bytes of the block from the file; the bytes not read keep what they hold
+// (zero at start-up). A missing or short file is no error (Done). A file that cannot be read is
+// left alone and said (the caller warns): one the user may not read (CannotOpen), a named pipe
+// or a device at the name (NotAFile: never opened, so it cannot block), or a link another user
+// planted in a shared folder (LinkRefused), as for a save.
+FileResult LoadSettingsBlock(SetsBuffer& buffer, const std::string& path = SettingsFileName);
 
-// Replaces the file with exactly the 10 bytes of the block, 201..209 as they came. Returns false
-// when the file could not be created or written completely.
-[[nodiscard]] bool SaveSettingsBlock(const SetsBuffer& buffer,
-                                     const std::string& path = SettingsFileName);
+// Replaces the file with exactly the 10 bytes of the block, 201..209 as they came, as a save
+// replaces a data file (ReplaceFile): never a cut-off file, never through another user's link,
+// never into anything but a plain file.
+FileResult SaveSettingsBlock(const SetsBuffer& buffer, const std::string& path = SettingsFileName);
 
 // The chosen port, 0 for COM1 .. 7 for COM8.
 int PortIndex(const SetsBuffer& buffer);

@@ -51,6 +51,22 @@ std::string NotAllowed(const std::string& device, const PortFacts& facts)
     return text + " Ask whoever looks after this computer for access to it.";
 }
 
+// The lock file is named with its process, so a person can tell a program that really uses the
+// port from a lock left behind or planted; the manual page tells how to clear a stale one.
+std::string HeldBy(const std::string& device, const PortFacts& facts)
+{
+    if (!facts.lockFile)
+        return device + " is held by another program. Close that program (a terminal or modem "
+                        "program, for example) and send again.";
+    const LockFileHolder& lock = *facts.lockFile;
+    const std::string process = "process " + std::to_string(lock.pid) +
+                                (lock.command.empty() ? "" : " (" + lock.command + ")");
+    return device + " is held by another program: the lock file " + lock.lockFile + " names " +
+           process +
+           ". Close that program and send again. If that process does not use the "
+           "port, the lock file is stale: remove it (see \"man halvex\").";
+}
+
 std::string CannotOpen(const TransferOutcome& outcome, const std::string& portName,
                        const PortFacts& facts)
 {
@@ -62,9 +78,11 @@ std::string CannotOpen(const TransferOutcome& outcome, const std::string& portNa
     case PortProblem::PermissionDenied:
         return NotAllowed(device, facts);
     case PortProblem::Busy:
-        return device + " is held by another program. Close that program (a terminal or modem "
-                        "program, for example) and send again.";
+        return HeldBy(device, facts);
     case PortProblem::UnknownPort:
+        if (!facts.settingsProblem.empty())
+            return "The device chosen for " + portName + " is unknown: " + facts.settingsProblem +
+                   " Name the device with --port, or choose it again in Settings.";
         return portName + " is no serial port.";
     case PortProblem::OtherError:
     case PortProblem::None:

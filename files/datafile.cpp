@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr std::string_view NotANameOfAFile[] = {"", ".", ".."};
@@ -68,4 +70,21 @@ FileResult LoadDataFile(SetsBuffer& buffer, const std::string& path)
         return read.result;
     std::ranges::copy(read.bytes, buffer.bytes.begin());
     return FileResult::Done;
+}
+
+std::string LoadProgramFile(SetsBuffer& buffer, const std::string& path)
+{
+    const ReadResult read = ReadFileStart(path, DataFileLength + 1);
+    if (read.result != FileResult::Done)
+        return DescribeFileResult(read.result, path);
+    if (read.bytes.size() != DataFileLength) {
+        struct stat info {};
+        const long long size = ::stat(path.c_str(), &info) == 0
+                                   ? static_cast<long long>(info.st_size)
+                                   : static_cast<long long>(read.bytes.size());
+        return path + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
+               "; a program file is " + std::to_string(DataFileLength) + ".";
+    }
+    std::ranges::copy(read.bytes, buffer.bytes.begin());
+    return {};
 }

@@ -38,3 +38,10 @@ FileResult SaveDataFile(const SetsBuffer& buffer, const std::string& path);
 // it holds; an empty one replaces none and still counts as loaded. On a failure the buffer is
 // left exactly as it was.
 FileResult LoadDataFile(SetsBuffer& buffer, const std::string& path);
+
+// The command line is stricter than Load: what it sends, shows, checks or prints must be a
+// program file, a plain file of exactly 200 bytes. An empty file, a cut-off one or /dev/zero
+// holds no program, and sending it would wipe the clock's. Loads the program and returns
+// nothing, or returns why the file is no program ("empty.40t is 0 bytes; a program file is
+// 200.") and leaves the buffer as it was.
+std::string LoadProgramFile(SetsBuffer& buffer, const std::string& path);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,14 +71,57 @@ void FlushFolder(const std::string& folder)
     ::close(fd);
 }
 
+// Opens a plain file, and nothing else: what stands at the name is looked at before it is
+// opened (opening a serial device raises its lines; a named pipe without a writer never opens)
+// and again once it is open, in case it changed in between. Not blocking either way.
+int OpenPlainFile(const std::string& path, int flags, FileResult& why)
+{
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0) {
+        why = (flags & O_ACCMODE) == O_RDONLY ? FileResult::CannotOpen : FileResult::CannotCreate;
+        return -1;
+    }
+    why = FileResult::NotAFile;
+    if (!S_ISREG(named.st_mode))
+        return -1;
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        why = (flags & O_ACCMODE) == O_RDONLY ? FileResult::CannotOpen : FileResult::CannotCreate;
+        return -1;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != named.st_dev ||
+        opened.st_ino != named.st_ino) {
+        ::close(fd);
+        return -1;
+    }
+    why = FileResult::Done;
+    return fd;
+}
+
+// The kernel's rule for links in folders where everyone may make files but only the owner of a
+// file may remove it (sticky and world-writable, such as /tmp): a link there is followed only
+// when it belongs to the one following it or to the folder's owner, so that nobody can plant a
+// link that makes another user's program write into that user's own files.
+bool MayFollow(const std::string& link, const struct stat& linkInfo)
+{
+    if (linkInfo.st_uid == ::geteuid())
+        return true;
+    struct stat folder {};
+    if (::stat(FolderOf(link).c_str(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !shared || folder.st_uid == linkInfo.st_uid;
+}
+
 } // namespace
 
 ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes)
 {
-    // Not blocking: a named pipe chosen by mistake must not hang the window.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    FileResult why = FileResult::Done;
+    const int fd = OpenPlainFile(path, O_RDONLY, why);
     if (fd < 0)
-        return {FileResult::CannotOpen, {}};
+        return {why, {}};
     std::vector<Byte> bytes(maxBytes);
     std::size_t got = 0;
     while (got < maxBytes) {
@@ -98,22 +142,6 @@ ReadResult ReadFileStart(const std::string& path, std::size_t maxBytes)
 }
 
 namespace {
-
-// The file a save writes: the path itself, or what a symbolic link at it points to, followed
-// link by link (a link to a file not yet there names the file to create). The link stays.
-std::string FileBehindLinks(std::string path)
-{
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        char target[PATH_MAX];
-        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
-        if (length < 0)
-            return path;
-        target[length] = '\0';
-        const std::string folder = FolderOf(path);
-        path = target[0] == '/' ? std::string(target) : folder + "/" + target;
-    }
-    return path; // a loop of links: the save fails on it as on any name it cannot write
-}
 
 bool MayWrite(const std::string& path)
 {
@@ -158,9 +186,10 @@ FileResult ReplaceByRename(const std::string& path, std::span<const Byte> bytes,
 // back should the new ones not all reach the disk.
 FileResult ReplaceInPlace(const std::string& path, std::span<const Byte> bytes)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    FileResult why = FileResult::Done;
+    const int fd = OpenPlainFile(path, O_RDWR | O_NOFOLLOW, why);
     if (fd < 0)
-        return FileResult::CannotCreate;
+        return why;
     std::vector<Byte> old(static_cast<std::size_t>(MaxKeptBytes));
     const ssize_t kept = ::pread(fd, old.data(), old.size(), 0);
     old.resize(kept > 0 ? static_cast<std::size_t>(kept) : 0);
@@ -177,12 +206,38 @@ FileResult ReplaceInPlace(const std::string& path, std::span<const Byte> bytes)
 
 } // namespace
 
+LinkTarget FollowLinks(const std::string& chosen)
+{
+    std::string path = chosen;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return {FileResult::Done, path};
+        if (!MayFollow(path, info))
+            return {FileResult::LinkRefused, path};
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            return {FileResult::Done, path};
+        target[length] = '\0';
+        path = target[0] == '/' ? std::string(target) : FolderOf(path) + "/" + target;
+    }
+    return {FileResult::Done, path}; // a loop of links: no file a save can write
+}
+
 FileResult ReplaceFile(const std::string& chosen, std::span<const Byte> bytes)
 {
-    const std::string path = FileBehindLinks(chosen);
+    const LinkTarget target = FollowLinks(chosen);
+    if (target.result != FileResult::Done)
+        return target.result;
+    const std::string& path = target.file;
     struct stat old {};
-    if (::stat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
-        return ReplaceByRename(path, bytes, nullptr); // a new file (or no file a save can write)
+    if (::lstat(path.c_str(), &old) != 0)
+        return ReplaceByRename(path, bytes, nullptr); // a new file
+    // A device, a pipe, a socket or a folder is never replaced by a file: /dev/null, say, must
+    // stay what it is whoever saves to it (a loop of links ends here too).
+    if (!S_ISREG(old.st_mode))
+        return FileResult::NotAFile;
     // Renaming over a file needs only the folder's permission: a file the user may not write
     // is refused here, as creating it would have been.
     if (!MayWrite(path))
@@ -196,4 +251,112 @@ bool FileExists(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+std::string KindOfFile(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ELOOP)
+            return "a loop of links";
+        return ::lstat(path.c_str(), &info) == 0 ? "a link to nothing" : "nothing";
+    }
+    if (S_ISREG(info.st_mode))
+        return "a file";
+    if (S_ISDIR(info.st_mode))
+        return "a folder";
+    if (S_ISFIFO(info.st_mode))
+        return "a named pipe";
+    if (S_ISSOCK(info.st_mode))
+        return "a socket";
+    return "a device";
+}
+
+namespace {
+
+std::string UserName(uid_t uid)
+{
+    if (const passwd* user = ::getpwuid(uid))
+        return user->pw_name;
+    return "with the number " + std::to_string(uid);
+}
+
+std::string RefusedLink(const std::string& path)
+{
+    const LinkTarget walk = FollowLinks(path);
+    const std::string& link = walk.result == FileResult::LinkRefused ? walk.file : path;
+    struct stat info {};
+    const std::string owner = ::lstat(link.c_str(), &info) == 0 ? UserName(info.st_uid) : "?";
+    std::string words = link == path ? path : path + " leads to " + link + ", which";
+    return words + " is a link that the user " + owner + " made in " + FolderOf(link) +
+           ", a folder where everyone may make files. halvex follows such a link only when it "
+           "is yours or the folder owner's, as Linux itself does: it could lead anywhere.";
+}
+
+std::string NotAFileAt(const std::string& path)
+{
+    const std::string target = FollowLinks(path).file;
+    const std::string kind = KindOfFile(target);
+    const std::string where = target == path ? path : path + " leads to " + target + ", which";
+    return where + " is " + kind + ", not a file: halvex reads and writes only plain files.";
+}
+
+std::string CannotOpenWhy(const std::string& path)
+{
+    if (!FileExists(path))
+        return "There is no file " + path + ".";
+    if (::access(path.c_str(), R_OK) != 0)
+        return "You may not read " + path + ".";
+    return path + " could not be opened.";
+}
+
+std::string CannotCreateWhy(const std::string& path)
+{
+    const std::string file = FollowLinks(path).file;
+    if (FileExists(file) && !MayWrite(file))
+        return "You may not write " + file + ".";
+    const std::string folder = FolderOf(file);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0)
+        return "There is no folder " + folder + ".";
+    if (!S_ISDIR(info.st_mode))
+        return folder + " is " + KindOfFile(folder) + ", not a folder.";
+    return "No file can be made in " + folder + ": you may not write there.";
+}
+
+} // namespace
+
+std::string DescribeFileResult(FileResult result, const std::string& path)
+{
+    switch (result) {
+    case FileResult::Done:
+        break;
+    case FileResult::CannotOpen:
+        return CannotOpenWhy(path);
+    case FileResult::ReadFailed:
+        return path + " could not be read.";
+    case FileResult::CannotCreate:
+        return CannotCreateWhy(path);
+    case FileResult::WriteFailed:
+        return path + " could not be written completely (is the disk full?). The file that was "
+                      "there is kept as it was.";
+    case FileResult::CannotReplace:
+        return "The new " + path +
+               " could not take the old one's place. The file that was there is kept as it was.";
+    case FileResult::CannotRemove:
+        return path + " could not be removed.";
+    case FileResult::LinkRefused:
+        return RefusedLink(path);
+    case FileResult::NotAFile:
+        return NotAFileAt(path);
+    }
+    return {};
 }

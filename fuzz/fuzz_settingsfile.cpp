@@ -6,7 +6,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static InputFile file;
     static StillClock clock;
     SetsBuffer buffer;
-    LoadSettingsBlock(buffer, file.write(data, size));
+    (void)LoadSettingsBlock(buffer, file.write(data, size));
     const std::string name = PortName(buffer);
     if (name.size() != 4 || name.compare(0, 3, "COM") != 0 || name[3] < '1' || name[3] > '8')
         std::abort();

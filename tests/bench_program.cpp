@@ -125,10 +125,11 @@ void BenchProgram::keepingTheUnsavedProgram()
     QTemporaryDir folder;
     const std::string stateFolder = folder.filePath(QStringLiteral("halvex")).toStdString();
     ProgramImage image = ImageOf(FullProgram());
+    RecoveryKeeper keeper(stateFolder);
     QBENCHMARK
     {
         ++image[PulseByte];
-        QCOMPARE(WriteRecoveryFile(stateFolder, image), FileResult::Done);
+        QCOMPARE(keeper.keepUnsaved(image), FileResult::Done);
     }
 }
 

@@ -23,6 +23,7 @@ public:
         if (watching)
             watching();
     }
+    std::string problem;                 // why the choices cannot be read
 
     std::vector<SerialDevice> devices() const override { return listed; }
     std::string deviceFor(int comNumber) const override
@@ -50,4 +51,5 @@ public:
     }
     void watchDevices(std::function<void()> changed) override { watching = std::move(changed); }
     void stopWatching() override { watching = nullptr; }
+    std::string settingsProblem() const override { return problem; }
 };

@@ -137,6 +137,7 @@ enum class SaveFault {
     FolderAtTheName,      // a folder already has the data file's name
     WriteCutShort,        // the disk takes only part of the bytes
     FileCannotBeReplaced, // the old file is immutable
+    LinkToADevice,        // the name is a link to /dev/null
 };
 
 // A folder with an old data file in it, and a save set up to fail there. The folder's entries
@@ -176,6 +177,10 @@ struct FailingSave {
         case SaveFault::FileCannotBeReplaced:
             lock = std::make_unique<Unchangeable>(oldFile);
             possible = lock->holds();
+            break;
+        case SaveFault::LinkToADevice:
+            target = folder + QStringLiteral("/null.40t");
+            QFile::link(QStringLiteral("/dev/null"), target);
             break;
         }
     }

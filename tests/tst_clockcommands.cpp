@@ -1,4 +1,5 @@
 #include "app/sendcommand.h"
+#include "app/sendconsole.h"
 #include "comm/clockframe.h"
 #include "testapp.h"
 #include "ui/mainwindow.h"
@@ -118,7 +119,7 @@ private slots:
     void closingWithoutAPickSavesTheBlockAsItIs_data();
     void closingWithoutAPickSavesTheBlockAsItIs();
     void windowKeepsItsPickBetweenOpenings();
-    void unwritableSettingsFileIsNotReported();
+    void unusableSettingsFilesAreNamedInComSettings();
     void sendStampsTheFrameAndSendsIt();
     void commandLineSendsWhatTheWindowSends();
     void failedSendShowsTheErrorWindow_data();
@@ -270,17 +271,40 @@ void TestClockCommands::windowKeepsItsPickBetweenOpenings()
     QCOMPARE(int(ReadFile()[0]), 6);
 }
 
-void TestClockCommands::unwritableSettingsFileIsNotReported()
+// A halvex.dat that cannot be used, and a file of the user's device choices that cannot be read,
+// are named below the ports, and the window grows to hold the words; the pick still holds.
+void TestClockCommands::unusableSettingsFilesAreNamedInComSettings()
 {
     QVERIFY(QDir().mkdir(QStringLiteral("halvex.dat"))); // a name no file can take
     App app;
-    app.gui.answerNext([&](QDialog&) { Pick(app.comPorts(), 2); });
+    app.serialPorts.problem = "/home/a/.config/halvex/halvex.conf is a named pipe, not a "
+                              "settings file.";
+    QString warning;
+    int height = 0;
+    app.gui.answerNext([&](QDialog& window) {
+        Pick(app.comPorts(), 2);
+        warning = window.findChild<QLabel*>(QStringLiteral("warningLabel"))->text();
+        height = window.height();
+    });
     app.trigger("settingsAction");
     QCOMPARE(app.gui.shownWindows, QStringList{"portDialog"});
     QVERIFY(app.gui.exceptions.isEmpty());
+    QVERIFY2(warning.startsWith("Warning: halvex.dat is a folder, not a file") &&
+                 warning.contains("\nWarning: /home/a/.config/halvex/halvex.conf is a named pipe"),
+             qPrintable(warning));
+    QVERIFY(height > 246);
     QCOMPARE(int(app.buffer[200]), 2); // the pick stays in force for the run
     app.trigger("sendAction");
     QCOMPARE(app.port.openedName, std::string("COM3"));
+
+    // Mended, the files are no longer named.
+    QVERIFY(QDir().rmdir(QStringLiteral("halvex.dat")));
+    app.serialPorts.problem.clear();
+    app.gui.answerNext([&](QDialog& window) {
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("warningLabel"))->isHidden());
+        QCOMPARE(window.size(), QSize(430, 246));
+    });
+    app.trigger("settingsAction");
 }
 
 void TestClockCommands::sendStampsTheFrameAndSendsIt()
@@ -341,8 +365,9 @@ void TestClockCommands::commandLineSendsWhatTheWindowSends()
         SimulatedClock port;
         std::istringstream in;
         std::ostringstream err;
+        StreamConsole log(in, err);
         QCOMPARE(RunSend({QFile::encodeName(path).toStdString(), "", false}, port, app.clock,
-                         app.serialPorts, in, err),
+                         app.serialPorts, log),
                  SentStatus);
         QCOMPARE(fromWindow.size(), std::size_t(ClockFrameSize));
         if (port.receivedBytes() != fromWindow)
@@ -492,6 +517,27 @@ void TestClockCommands::deviceChoicesAreKeptForTheUser()
     QCOMPARE(SystemSerialPorts().deviceFor(4), std::string());
     ports.choose(3, {});
     QCOMPARE(SystemSerialPorts().deviceFor(3), std::string());
+
+    // A damaged file is neither read nor written: a COM number reaches no device until a
+    // device, the built-in port too, is chosen in COM Settings for the run.
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("[ports\nCOM1=/dev/ttyUSB0\n"));
+    damaged.close();
+    QVERIFY(!SystemSerialPorts().settingsProblem().empty());
+    QCOMPARE(ChoiceOf(ports)(1), std::nullopt);
+    SetsBuffer buffer;
+    PortDialog window(buffer, ports);
+    window.show();
+    auto* reaches = window.findChild<QLabel*>(QStringLiteral("reachesLabel"));
+    QCOMPARE(reaches->text(),
+             QStringLiteral("COM1 reaches no device: the choice made for it cannot be read."));
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("warningLabel"))->text().contains(file));
+    window.findChild<QPushButton*>(QStringLiteral("builtInButton"))->click();
+    QCOMPARE(ChoiceOf(ports)(1), std::optional<std::string>("/dev/ttyS0"));
+    QVERIFY(reaches->text().startsWith(QStringLiteral("COM1 reaches /dev/ttyS0")));
+    QVERIFY(damaged.open(QIODevice::ReadOnly));
+    QCOMPARE(damaged.readAll(), QByteArray("[ports\nCOM1=/dev/ttyUSB0\n")); // never rewritten
+    QVERIFY(QFile::remove(file));
 }
 
 // COM Settings open while an adapter is plugged in and pulled out: a by-id link to a real

@@ -1,17 +1,20 @@
+#include "comm/settingsblock.h"
 #include "files/datafile.h"
 #include "files/dosimport.h"
 #include "files/recoveryfile.h"
 
 #include "filefaults.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(SaveFault)
 Q_DECLARE_METATYPE(FileResult)
@@ -58,6 +61,8 @@ private slots:
     void saveFollowsLinksAndWritesSharedFilesInPlace();
     void failedSaveInPlaceWritesTheOldBytesBack();
     void unwritableFileIsRefusedForAUser();
+    void saveRules_data();
+    void saveRules();
 
     void loadReplacesOnlyWhatTheFileHolds_data();
     void loadReplacesOnlyWhatTheFileHolds();
@@ -65,11 +70,11 @@ private slots:
     void importFillsFromByte13AndClearsTheHeader();
     void failedReadChangesNothing_data();
     void failedReadChangesNothing();
-    void aPipeIsReadWithoutWaiting();
+    void aPipeOrADeviceIsNeverOpened();
 
     void stateFolder_data();
     void stateFolder();
-    void recoveryFileIsOneFileBetweenRuns();
+    void keptProgramsOneFileAWindow();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -216,7 +221,7 @@ void TestDataFile::failedSaveLeavesTheOldFile_data()
     QTest::addColumn<FileResult>("result");
     QTest::newRow("missing folder") << SaveFault::MissingFolder << FileResult::CannotCreate;
     QTest::newRow("folder is a file") << SaveFault::FolderIsAFile << FileResult::CannotCreate;
-    QTest::newRow("folder at the name") << SaveFault::FolderAtTheName << FileResult::CannotReplace;
+    QTest::newRow("folder at the name") << SaveFault::FolderAtTheName << FileResult::NotAFile;
     QTest::newRow("write cut short") << SaveFault::WriteCutShort << FileResult::WriteFailed;
     // A file that may not be written is refused, though the folder would let a new file take
     // its place.
@@ -333,6 +338,98 @@ void TestDataFile::unwritableFileIsRefusedForAUser()
     QCOMPARE(FileBytes(in("ro.40t")), Pattern(60, 8));
 }
 
+// What a save may write: a link is followed only where Linux itself would follow it in a folder
+// where everyone may make files (sticky, as /tmp): the user's own link or the folder owner's. A
+// link that another user planted there is refused, for a program and for halvex.dat alike, and
+// so is anything that is no plain file, wherever a link leads. The other user is a real one:
+// nobody (65534) plants the link, through setpriv.
+void TestDataFile::saveRules_data()
+{
+    QTest::addColumn<QString>("at");        // what stands at the saved name
+    QTest::addColumn<bool>("settingsFile"); // saved as halvex.dat rather than as a program
+    QTest::addColumn<FileResult>("result");
+    QTest::newRow("the user's link in a shared folder") << "own link" << false << FileResult::Done;
+    QTest::newRow("another user's link in a shared folder")
+        << "their link" << false << FileResult::LinkRefused;
+    QTest::newRow("halvex.dat, another user's link in a shared folder")
+        << "their link" << true << FileResult::LinkRefused;
+    QTest::newRow("the folder owner's link in a shared folder")
+        << "folder owner's link" << false << FileResult::Done;
+    QTest::newRow("another user's link in a folder of theirs")
+        << "their link, their folder" << false << FileResult::Done;
+    QTest::newRow("a link to a device") << "link to /dev/null" << false << FileResult::NotAFile;
+    QTest::newRow("halvex.dat, a link to a named pipe")
+        << "link to a pipe" << true << FileResult::NotAFile;
+    QTest::newRow("a socket") << "socket" << false << FileResult::NotAFile;
+}
+
+void TestDataFile::saveRules()
+{
+    QFETCH(QString, at);
+    QFETCH(bool, settingsFile);
+    QFETCH(FileResult, result);
+    const bool planted = at.startsWith(QLatin1String("their")) || at.startsWith("folder owner");
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (planted && (::geteuid() != 0 || setpriv.isEmpty()))
+        QSKIP("another user's link needs root and setpriv");
+    QCOMPARE(::chmod(Path(dir->path()).c_str(), 0755), 0); // the other user reaches in
+    const QString folder = in("shared");
+    QVERIFY(QDir().mkdir(folder));
+    QCOMPARE(::chmod(Path(folder).c_str(), at.contains("their folder") ? 0755 : 01777), 0);
+    if (at.contains(QLatin1String("folder")))
+        QCOMPARE(::chown(Path(folder).c_str(), 65534, 65534), 0);
+    const QString notes = in("notes.txt"); // the user's own file, which a link may lead to
+    QVERIFY(WriteBytes(notes, Pattern(300, 3)));
+    const QString name = folder + (settingsFile ? "/halvex.dat" : "/report.40t");
+    QString reached = notes;
+    if (planted) {
+        QProcess plant;
+        plant.start(setpriv,
+                    {"--reuid=65534", "--regid=65534", "--clear-groups", "ln", "-s", notes, name});
+        QVERIFY(plant.waitForFinished(30000));
+        QVERIFY2(plant.exitCode() == 0, plant.readAllStandardError().constData());
+    } else if (at == QLatin1String("own link")) {
+        QVERIFY(QFile::link(notes, name));
+    } else if (at == QLatin1String("link to /dev/null")) {
+        reached = QStringLiteral("/dev/null");
+        QVERIFY(QFile::link(reached, name));
+    } else if (at == QLatin1String("link to a pipe")) {
+        reached = in("pipe");
+        QCOMPARE(::mkfifo(Path(reached).c_str(), 0600), 0);
+        QVERIFY(QFile::link(reached, name));
+    } else {
+        reached = name;
+        const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, Path(name).c_str(), sizeof address.sun_path);
+        QCOMPARE(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(sock);
+    }
+    struct stat before {};
+    QCOMPARE(::stat(Path(reached).c_str(), &before), 0);
+
+    const SetsBuffer program = Filled();
+    const FileResult saved =
+        settingsFile ? SaveSettingsBlock(program, Path(name)) : SaveDataFile(program, Path(name));
+    QCOMPARE(saved, result);
+    struct stat after {};
+    QCOMPARE(::stat(Path(reached).c_str(), &after), 0);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT); // a device stays a device
+    if (result == FileResult::Done)
+        QCOMPARE(FileBytes(notes), Bytes(program, settingsFile ? SettingsBlockOffset : 0,
+                                         settingsFile ? SettingsBlockSize : DataFileLength));
+    else if (reached == notes)
+        QCOMPARE(FileBytes(notes), Pattern(300, 3));
+    if (at.contains(QLatin1String("link")))
+        QVERIFY(QFileInfo(name).isSymLink()); // the link stays
+    if (result == FileResult::LinkRefused)
+        QVERIFY2(QString::fromStdString(DescribeFileResult(result, Path(name)))
+                     .contains(" is a link that the user nobody made in " + folder),
+                 DescribeFileResult(result, Path(name)).c_str());
+    QCOMPARE(FolderEntries(folder).size(), 1); // no temporary file left behind
+}
+
 void TestDataFile::loadReplacesOnlyWhatTheFileHolds_data()
 {
     QTest::addColumn<int>("size");
@@ -392,7 +489,7 @@ void TestDataFile::failedReadChangesNothing_data()
     QTest::addColumn<FileResult>("result");
     QTest::newRow("missing") << "gone.40t" << FileResult::CannotOpen;
     QTest::newRow("in a missing folder") << "nowhere/shop.40t" << FileResult::CannotOpen;
-    QTest::newRow("a folder") << "folder.40t" << FileResult::ReadFailed;
+    QTest::newRow("a folder") << "folder.40t" << FileResult::NotAFile;
 }
 
 void TestDataFile::failedReadChangesNothing()
@@ -408,13 +505,18 @@ void TestDataFile::failedReadChangesNothing()
     QCOMPARE(buffer, before);
 }
 
-void TestDataFile::aPipeIsReadWithoutWaiting()
+// Nobody writes into the pipe: opening it to read would wait for a writer and hang the window.
+// A device is not opened either: a serial device would raise its lines.
+void TestDataFile::aPipeOrADeviceIsNeverOpened()
 {
-    // Nobody writes into the pipe: a read that waited for a writer would hang the window.
     QCOMPARE(::mkfifo(QFile::encodeName(in("pipe")).constData(), 0600), 0);
     SetsBuffer buffer = Filled();
-    QCOMPARE(LoadDataFile(buffer, Path(in("pipe"))), FileResult::Done);
+    QCOMPARE(LoadDataFile(buffer, Path(in("pipe"))), FileResult::NotAFile);
+    QCOMPARE(LoadDataFile(buffer, "/dev/zero"), FileResult::NotAFile);
     QCOMPARE(buffer, Filled());
+    QCOMPARE(QString::fromStdString(DescribeFileResult(FileResult::NotAFile, Path(in("pipe")))),
+             in("pipe") +
+                 " is a named pipe, not a file: halvex reads and writes only plain files.");
 }
 
 void TestDataFile::stateFolder_data()
@@ -454,53 +556,79 @@ void TestDataFile::stateFolder()
           "folder");
 }
 
-// One run leaves its program unsaved; the next one offers it, keeps its own unsaved program in
-// the same file meanwhile, and puts the earlier one back once nothing of its own is unsaved.
-void TestDataFile::recoveryFileIsOneFileBetweenRuns()
+// Every window keeps its unsaved program in a file of its own, held while it runs: no other
+// window offers, overwrites or removes it. A window that ends leaves its file to be offered;
+// one window takes it (and keeps it as its own from then on). A file saved under a kept file's
+// name is the user's, and stays.
+void TestDataFile::keptProgramsOneFileAWindow()
 {
     const std::string folder = Path(in("state/deep/halvex")); // made with its parents
-    const QString file = in("state/deep/halvex/unsaved.40t");
-    const auto onDisk = [&] {
-        QFile f(file);
+    const auto image = [](char fill) {
+        ProgramImage bytes{};
+        bytes.fill(Byte(fill));
+        return bytes;
+    };
+    const auto onDisk = [&](const char* name) {
+        QFile f(in(QStringLiteral("state/deep/halvex/") + name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
     };
-    ProgramImage first{};
-    first.fill(0x11);
-    ProgramImage second{};
-    second.fill(0x22);
-    const auto bytes = [](const ProgramImage& image) {
-        return QByteArray(reinterpret_cast<const char*>(image.data()), ProgramImageSize);
+    const auto bytes = [](const ProgramImage& kept) {
+        return QByteArray(reinterpret_cast<const char*>(kept.data()), ProgramImageSize);
     };
 
-    RecoveryKeeper earlier(folder);
-    QVERIFY(!earlier.offered());
-    QCOMPARE(earlier.nothingUnsaved(), FileResult::Done);
-    QCOMPARE(onDisk(), QByteArray("none"));
-    QCOMPARE(earlier.keepUnsaved(first), FileResult::Done);
-    QCOMPARE(onDisk(), bytes(first));
-    QCOMPARE(QFileInfo(in("state/deep/halvex")).permissions().toInt() & 0x0077,
-             0); // the user's alone
+    // Window A, in a process of its own, keeps its program and is killed.
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t windowA = ::fork();
+    if (windowA == 0) {
+        RecoveryKeeper a(folder);
+        const bool kept = a.keepUnsaved(image(0x11)) == FileResult::Done;
+        (void)!::write(ready[1], &kept, 1);
+        for (;;)
+            ::pause();
+    }
+    bool keptByA = false;
+    QCOMPARE(::read(ready[0], &keptByA, 1), ssize_t(1));
+    QVERIFY(keptByA);
+    QCOMPARE(QFileInfo(in("state/deep/halvex")).permissions().toInt() & 0x0077, 0); // private
+    {
+        RecoveryKeeper b(folder);
+        QVERIFY(FindKeptPrograms(folder).empty()); // A runs: its program is not offered
+        QCOMPARE(b.keepUnsaved(image(0x22)), FileResult::Done);
+        QCOMPARE(onDisk("unsaved.40t"), bytes(image(0x11)));
+        QCOMPARE(onDisk("unsaved-2.40t"), bytes(image(0x22)));
+        QCOMPARE(::kill(windowA, SIGKILL), 0);
+        QCOMPARE(::waitpid(windowA, nullptr, 0), windowA);
+        const std::vector<KeptProgram> left = FindKeptPrograms(folder);
+        QCOMPARE(int(left.size()), 1);
+        QVERIFY(left.front().image == image(0x11));
+        QCOMPARE(b.nothingUnsaved(), FileResult::Done); // B saved: its own file goes, not A's
+        QCOMPARE(onDisk("unsaved-2.40t"), QByteArray("none"));
+        QCOMPARE(onDisk("unsaved.40t"), bytes(image(0x11)));
+    }
 
-    RecoveryKeeper later(folder);
-    QVERIFY(later.offered() == first);
-    QCOMPARE(later.keepUnsaved(second), FileResult::Done);
-    QCOMPARE(onDisk(), bytes(second));
-    QCOMPARE(QDir(in("state/deep/halvex")).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    QCOMPARE(later.nothingUnsaved(), FileResult::Done);
-    QCOMPARE(onDisk(), bytes(first));
+    // Window C takes A's program; a window that wants it too finds it taken.
+    RecoveryKeeper c(folder);
+    RecoveryKeeper d(folder);
+    const std::vector<KeptProgram> offered = FindKeptPrograms(folder);
+    QCOMPARE(int(offered.size()), 1);
+    QVERIFY(c.take(offered.front()) == image(0x11));
+    QVERIFY(!d.take(offered.front()));
+    QVERIFY(FindKeptPrograms(folder).empty());
+    QCOMPARE(onDisk("unsaved.40t"), QByteArray("none"));
+    QCOMPARE(onDisk("unsaved-2.40t"), bytes(image(0x11))); // now C's own
 
-    QVERIFY(later.takeOffer() == first);
-    QVERIFY(!later.offered());
-    QCOMPARE(later.keepUnsaved(first), FileResult::Done);
-    QCOMPARE(later.nothingUnsaved(), FileResult::Done);
-    QCOMPARE(onDisk(), QByteArray("none"));
+    // Save onto C's kept file is a save like any other: the file stays, and C keeps elsewhere.
+    QCOMPARE(SaveDataFile(Filled(), Path(in("state/deep/halvex/unsaved-2.40t"))), FileResult::Done);
+    QCOMPARE(c.nothingUnsaved(), FileResult::Done);
+    QCOMPARE(onDisk("unsaved-2.40t"), Bytes(Filled(), 0, DataFileLength));
+    QCOMPARE(c.keepUnsaved(image(0x33)), FileResult::Done);
+    QCOMPARE(onDisk("unsaved-2.40t"), Bytes(Filled(), 0, DataFileLength));
+    QCOMPARE(onDisk("unsaved.40t"), bytes(image(0x33)));
 
     // A file of another size is no program: nothing is offered.
-    QFile cut(file);
-    QVERIFY(cut.open(QIODevice::WriteOnly));
-    cut.write(bytes(first).left(199));
-    cut.close();
-    QVERIFY(!RecoveryKeeper(folder).offered());
+    QVERIFY(WriteBytes(in("state/deep/halvex/unsaved-7.40t"), Pattern(199, 1)));
+    QCOMPARE(int(FindKeptPrograms(folder).size()), 1); // the saved one, no window holds it
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

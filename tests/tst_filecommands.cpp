@@ -25,6 +25,10 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 Q_DECLARE_METATYPE(SaveFault)
 
 namespace {
@@ -95,6 +99,8 @@ private slots:
     void fileErrorWindow();
     void qtFileDialogsOfferTheNameAndTheFilters();
     void recentDroppedAndNamedFilesLoadAsLoadDoes();
+    void namesInNoUtf8LoadAndSave();
+    void aSettingsFileThatIsAPipeNeverStopsTheWindow();
 
 private:
     QString in(const QString& name) const { return workDir->filePath(name); }
@@ -396,14 +402,21 @@ void TestFileCommands::importOfAMissingFilePresetsTheSaveName()
 void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile_data()
 {
     QTest::addColumn<SaveFault>("fault");
-    QTest::newRow("file cannot be replaced") << SaveFault::FileCannotBeReplaced;
-    QTest::newRow("write cut short") << SaveFault::WriteCutShort;
-    QTest::newRow("folder at the name") << SaveFault::FolderAtTheName;
+    QTest::addColumn<QString>("says"); // below the heading, after the file's path
+    QTest::newRow("file cannot be replaced") << SaveFault::FileCannotBeReplaced << "";
+    QTest::newRow("write cut short")
+        << SaveFault::WriteCutShort << "/folder/shop.40t could not be written completely";
+    QTest::newRow("folder at the name")
+        << SaveFault::FolderAtTheName << "/folder/sub.40t is a folder, not a file";
+    QTest::newRow("link to a device")
+        << SaveFault::LinkToADevice
+        << "/folder/null.40t leads to /dev/null, which is a device, not a file";
 }
 
 void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile()
 {
     QFETCH(SaveFault, fault);
+    QFETCH(QString, says);
     FailingSave save(workDir->path(), fault);
     if (!save.possible)
         QSKIP("this system lets the process write there anyway");
@@ -418,6 +431,9 @@ void TestFileCommands::failedSaveShowsTheFileErrorAndKeepsTheOldFile()
     QCOMPARE(FileBytes(save.oldFile), save.oldBytes);
     QCOMPARE(FolderEntries(save.folder), entries);
     QCOMPARE(app->offeredBySave(), save.target);
+    const QString reason = app->windows.fileErrorDialog->reasonLabel->text();
+    QVERIFY2(reason.contains(says) && reason.contains(save.target.left(8)), qPrintable(reason));
+    QVERIFY(QFileInfo(QStringLiteral("/dev/null")).isFile() == false);
 }
 
 void TestFileCommands::tooLongAPathIsRefused()
@@ -464,6 +480,13 @@ void TestFileCommands::fileErrorWindow()
     app->run("loadAction", in("gone.40t"));
     QCOMPARE(result, int(QDialog::Accepted));
     QVERIFY(!box.isVisible());
+    // Below the heading, the reason; the window grows to hold it, its OK button below it.
+    QCOMPARE(box.reasonLabel->text(), QStringLiteral("There is no file %1.").arg(in("gone.40t")));
+    QVERIFY(box.height() > 116);
+    QVERIFY(box.okButton->y() > box.reasonLabel->geometry().bottom());
+    QVERIFY(box.rect().contains(box.okButton->geometry()));
+    box.setReason({});
+    QCOMPARE(box.size(), QSize(177, 116));
 }
 
 void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
@@ -513,7 +536,7 @@ void TestFileCommands::qtFileDialogsOfferTheNameAndTheFilters()
 // and leaves the list.
 void TestFileCommands::recentDroppedAndNamedFilesLoadAsLoadDoes()
 {
-    UserSettings().remove("recentFiles");
+    UserSettings()->remove("recentFiles");
     app->fill(StepTableOffset, QByteArray("\x07\x30\x02", 3));
     app->run("saveAction", in("shop"));
     app->fill(StepTableOffset, QByteArray("\x08\x15\x04", 3));
@@ -552,6 +575,50 @@ void TestFileCommands::recentDroppedAndNamedFilesLoadAsLoadDoes()
 
     app->mainWindow->openFile(in("shop")); // as typed: without ".40t", and gone
     QCOMPARE(app->gui.shownWindows, FileError + FileError);
+}
+
+// Qt shows the byte 0xFF of a name as U+FFFD: the name the dialog gives back still reaches the
+// file, and saving again writes that file, not a new one.
+void TestFileCommands::namesInNoUtf8LoadAndSave()
+{
+    const QByteArray name = QFile::encodeName(workDir->path()) + "/shop\xff.40t";
+    QByteArray program(DataFileLength, '\0');
+    program[PulseByte] = 0x25;
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, program.constData(), program.size()) == program.size());
+    ::close(fd);
+    const QString shown = QFile::decodeName(name);
+    QVERIFY(shown.contains(QChar::ReplacementCharacter));
+
+    app->run("loadAction", shown);
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QCOMPARE(int(app->buffer[PulseByte]), 0x25);
+    app->buffer[PulseByte] = 0x26;
+    app->run("saveAction", app->offeredBySave());
+    QCOMPARE(app->gui.shownWindows, QStringList());
+    QVERIFY(!QFile::exists(shown)); // no new file under the name as Qt spells it
+    char saved[DataFileLength] = {};
+    const int file = ::open(name.constData(), O_RDONLY);
+    QCOMPARE(::read(file, saved, sizeof saved), ssize_t(DataFileLength));
+    ::close(file);
+    QCOMPARE(int(saved[PulseByte]), 0x26);
+    ::unlink(name.constData()); // QTemporaryDir cannot remove it
+}
+
+// A named pipe at the user's settings file would stop Qt in its open for ever: it is never
+// opened, and the recent files last the run.
+void TestFileCommands::aSettingsFileThatIsAPipeNeverStopsTheWindow()
+{
+    const QString settings = UserSettingsPath();
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    QFile::remove(settings);
+    QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    app->run("saveAction", in("shop"));
+    auto* menu = app->find<QMenu>("fileMenu");
+    emit menu->aboutToShow();
+    QCOMPARE(app->find<QAction>("recentFile1")->text(), QStringLiteral("&1 shop.40t"));
+    QVERIFY(UserSettingsProblem().contains(QStringLiteral("is a named pipe, not a settings file")));
+    QVERIFY(QFile::remove(settings));
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -14,9 +14,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,6 +67,7 @@ private slots:
     void helpWindowsOpenRepeatedlyWithTheSameText();
     void escapingErrorsAreShownAndTheProgramGoesOn();
     void unsavedProgramIsKeptAndOfferedAtTheNextStart();
+    void severalKeptProgramsAreOfferedToChooseFrom();
     void windowsAreCentredOnTheirFirstShowingOnly();
 
 private:
@@ -465,6 +468,45 @@ void TestMainWindow::unsavedProgramIsKeptAndOfferedAtTheNextStart()
     QVERIFY(!recover->isEnabled());
     app->find<QAction>("undoAction")->trigger(); // back to the empty program
     QCOMPARE(int(app->buffer[PulseByte]), 0);
+}
+
+// Two windows that ended with their programs unsaved left two files: Recover shows both, the
+// newest first, each with the time it was kept and its first lines, and takes the one chosen.
+void TestMainWindow::severalKeptProgramsAreOfferedToChooseFrom()
+{
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(app->services.stateFolder));
+    QVERIFY(QDir().mkpath(folder));
+    const auto keep = [&](const char* name, char pulse, qint64 keptAt) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        QByteArray program(200, '\0');
+        program[PulseByte] = pulse;
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(program) == 200 && file.flush());
+        QVERIFY(file.setFileTime(QDateTime::fromSecsSinceEpoch(keptAt),
+                                 QFileDevice::FileModificationTime));
+    };
+    keep("unsaved.40t", 0x25, 1800000000);
+    keep("unsaved-2.40t", 0x30, 1800000600);
+    app->start();
+    QStringList offered;
+    app->gui.answerNext([&](QDialog& window) {
+        auto* list = window.findChild<QListWidget*>(QStringLiteral("keptList"));
+        for (int row = 0; row < list->count(); ++row)
+            offered << list->item(row)->text();
+        list->setCurrentRow(1);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("okButton")),
+                          Qt::LeftButton);
+    });
+    app->find<QAction>("recoverAction")->trigger();
+    QCOMPARE(app->gui.shownWindows, QStringList{"recoverDialog"});
+    QCOMPARE(offered.size(), 2);
+    QVERIFY2(offered[0].contains("Pulse = 30") && offered[1].contains("Pulse = 25"),
+             qPrintable(offered.join("\n\n")));
+    QVERIFY2(offered[1].startsWith(QLocale().toString(QDateTime::fromSecsSinceEpoch(1800000000),
+                                                      QLocale::ShortFormat)),
+             qPrintable(offered[1]));
+    QCOMPARE(int(app->buffer[PulseByte]), 0x25);               // the older one, as chosen
+    QVERIFY(app->find<QAction>("recoverAction")->isEnabled()); // the other one is still there
+    QVERIFY(QFile::exists(folder + "/unsaved-2.40t"));
 }
 
 void TestMainWindow::windowsAreCentredOnTheirFirstShowingOnly()

@@ -293,11 +293,29 @@ void TestSerialPort::lockFileOfARunningProgram()
         lock.close();
     };
     const std::string device = terminal.toStdString();
-    QVERIFY(!HeldByLockFile(device, locks.path().toStdString())); // no lock file
+    const std::string folders = locks.path().toStdString();
+    QVERIFY(!HeldByLockFile(device, folders)); // no lock file
     writeOwner(::getppid());
-    QVERIFY(HeldByLockFile(device, locks.path().toStdString()));
+    const std::optional<LockFileHolder> holder = FindLockFileHolder(device, folders);
+    QVERIFY(holder);
+    QCOMPARE(QString::fromStdString(holder->lockFile), lock.fileName());
+    QCOMPARE(holder->pid, long(::getppid()));
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(::getppid()));
+    QVERIFY(comm.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromStdString(holder->command), QString(comm.readAll().trimmed()));
     writeOwner(0x7FFFFFF0); // no such process: a lock left behind
-    QVERIFY(!HeldByLockFile(device, locks.path().toStdString()));
+    QVERIFY(!HeldByLockFile(device, folders));
+
+    // A lock that another user made, naming a process that is not theirs, is no lock: anyone
+    // may make files in /run/lock.
+    if (::geteuid() != 0)
+        return;
+    QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.write("  1\n"); // init, root's; four bytes of text are read as text
+    lock.close();
+    QVERIFY(HeldByLockFile(device, folders)); // root made it
+    QCOMPARE(::chown(QFile::encodeName(lock.fileName()).constData(), 65534, 65534), 0);
+    QVERIFY(!HeldByLockFile(device, folders));
 }
 
 // A tree laid out as the system shows its devices: one adapter behind a by-id link (its node

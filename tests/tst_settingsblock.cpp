@@ -63,7 +63,7 @@ void TestSettingsBlock::savesExactlyTheBlock()
     SetsBuffer buffer;
     for (int i = 0; i < SetsBufferSize; ++i)
         buffer[i] = static_cast<Byte>(i * 7 + 3);
-    QVERIFY(SaveSettingsBlock(buffer, path.toStdString()));
+    QCOMPARE(SaveSettingsBlock(buffer, path.toStdString()), FileResult::Done);
     QCOMPARE(ReadAll(path), Block(buffer));
 }
 
@@ -74,10 +74,10 @@ void TestSettingsBlock::savedBlockLoadsBackUnchanged()
     const Byte block[] = {0xFD, 0x00, 0xFF, 0x80, 0x7F, 0x01, 0x1A, 0x0D, 0x0A, 0xC3};
     for (int k = 0; k < SettingsBlockSize; ++k)
         saved[SettingsBlockOffset + k] = block[k];
-    QVERIFY(SaveSettingsBlock(saved, path.toStdString()));
+    QCOMPARE(SaveSettingsBlock(saved, path.toStdString()), FileResult::Done);
 
     SetsBuffer loaded;
-    LoadSettingsBlock(loaded, path.toStdString());
+    QCOMPARE(LoadSettingsBlock(loaded, path.toStdString()), FileResult::Done);
     QCOMPARE(Block(loaded), Block(saved));
     for (int i = 0; i < SettingsBlockOffset; ++i)
         QCOMPARE(int(loaded[i]), 0); // the file reaches nothing outside the block
@@ -86,11 +86,12 @@ void TestSettingsBlock::savedBlockLoadsBackUnchanged()
 void TestSettingsBlock::unwritableFileIsAFailedSave()
 {
     SetsBuffer buffer;
-    QVERIFY(!SaveSettingsBlock(
-        buffer, dir.filePath(QStringLiteral("no/such/dir/halvex.dat")).toStdString()));
-    QVERIFY(!SaveSettingsBlock(buffer, dir.path().toStdString())); // a directory
+    QCOMPARE(SaveSettingsBlock(
+                 buffer, dir.filePath(QStringLiteral("no/such/dir/halvex.dat")).toStdString()),
+             FileResult::CannotCreate);
+    QCOMPARE(SaveSettingsBlock(buffer, dir.path().toStdString()), FileResult::NotAFile);
     if (QFile::exists(QStringLiteral("/dev/full")))
-        QVERIFY(!SaveSettingsBlock(buffer, "/dev/full")); // a full disk
+        QCOMPARE(SaveSettingsBlock(buffer, "/dev/full"), FileResult::NotAFile); // never written
 }
 
 // A named pipe at the file's name has no writer (or reader) behind it: opening it the ordinary
@@ -101,9 +102,9 @@ void TestSettingsBlock::namedPipeNeitherBlocksNorCounts()
     QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
     SetsBuffer buffer;
     buffer[PortByte] = 5;
-    LoadSettingsBlock(buffer, pipe);
+    QCOMPARE(LoadSettingsBlock(buffer, pipe), FileResult::NotAFile);
     QCOMPARE(int(buffer[PortByte]), 5); // nothing read
-    QVERIFY(!SaveSettingsBlock(buffer, pipe));
+    QCOMPARE(SaveSettingsBlock(buffer, pipe), FileResult::NotAFile);
 }
 
 void TestSettingsBlock::portIndexUsesTheLowThreeBits_data()

@@ -129,8 +129,35 @@
         <translation> Es ist nicht angeschlossen.</translation>
     </message>
     <message>
-        <source>, which is not plugged in.</source>
-        <translation>, das nicht angeschlossen ist.</translation>
+        <source>COM%1 reaches no device: the choice made for it cannot be read.</source>
+        <translation>COM%1 führt zu keinem Gerät: die Wahl dafür kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>COM%1 reaches %2, set by %3 for this run.</source>
+        <translation>COM%1 führt zu %2, für diesen Lauf gesetzt durch %3.</translation>
+    </message>
+    <message>
+        <source>COM%1 reaches %2, the computer&apos;s own serial port.</source>
+        <translation>COM%1 führt zu %2, der eigenen seriellen Schnittstelle des Computers.</translation>
+    </message>
+    <message>
+        <source>COM%1 reaches %2, which is not plugged in.</source>
+        <translation>COM%1 führt zu %2, das nicht angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>COM%1 reaches %2.</source>
+        <translation>COM%1 führt zu %2.</translation>
+    </message>
+    <message>
+        <source> That is %1 now.</source>
+        <translation> Das ist jetzt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoverDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

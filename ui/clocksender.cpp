@@ -88,7 +88,7 @@ void ClockSender::send()
 {
     const std::string portName = PrepareClockFrame(buffer, services.clock);
     const SetsBuffer frame = buffer; // the send reads its own copy while the window goes on
-    const PortChoice choice = [this](int n) { return services.serialPorts.deviceFor(n); };
+    const PortChoice choice = ChoiceOf(services.serialPorts);
     const QString device =
         QString::fromStdString(SerialDevicePath(portName, choice).value_or(portName));
 

@@ -21,11 +21,12 @@ inline const QString DosVersionFileFilter =
 // confirmed a dialog, so after a failure the next save offers the name that failed.
 class FileCommands {
 public:
-    // showFileError shows the File Error window and returns once it is closed; loaded runs when
-    // Load or the import has put a program into the buffer, saved when Save has written it.
+    // showFileError shows the File Error window with the reason and returns once it is closed;
+    // loaded runs when Load or the import has put a program into the buffer, saved when Save
+    // has written it. Names are bytes: a name that is no UTF-8 opens and saves too.
     FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
-                 std::function<void()> showFileError, std::function<void()> loaded,
-                 std::function<void()> saved);
+                 std::function<void(const QString& reason)> showFileError,
+                 std::function<void()> loaded, std::function<void()> saved);
 
     void save();
     void load();
@@ -41,7 +42,7 @@ private:
     QWidget* owner;
     SetsBuffer& buffer;
     DialogGui& gui;
-    std::function<void()> showFileError;
+    std::function<void(const QString&)> showFileError;
     std::function<void()> loaded;
     std::function<void()> saved;
     std::function<void(const QString&)> fileUsed = [](const QString&) {};

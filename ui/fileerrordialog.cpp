@@ -6,12 +6,22 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+constexpr QSize PlainSize{177, 116}; // the window without a reason
+constexpr QPoint PlainOkPlace{40, 56};
+constexpr int ReasonWidth = 320;
+constexpr int ReasonTop = 48;
+constexpr int Margin = 12;
+
+} // namespace
+
 FileErrorDialog::FileErrorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fileErrorDialog"));
     setWindowTitle(QStringLiteral("File Error"));
-    ApplyDialogStyle(*this, {177, 116});
+    ApplyDialogStyle(*this, PlainSize);
 
     messageLabel = new QLabel(QStringLiteral("File I/O Error !"), this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
@@ -19,9 +29,34 @@ FileErrorDialog::FileErrorDialog(QWidget* parent)
     // 123 by 20 pixels, wider where the face the desktop gives runs wider: never cut the text.
     messageLabel->setGeometry(32, 16, 123, 20);
 
+    reasonLabel = new QLabel(this);
+    reasonLabel->setObjectName(QStringLiteral("reasonLabel"));
+    reasonLabel->setWordWrap(true);
+    reasonLabel->setTextFormat(Qt::PlainText); // a file name is shown as it is, never as markup
+    reasonLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    reasonLabel->hide();
+
     okButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setGeometry(40, 56, 105, 33);
+    okButton->setGeometry(QRect(PlainOkPlace, QSize(105, 33)));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FileErrorDialog::setReason(const QString& reason)
+{
+    if (reason.isEmpty()) {
+        reasonLabel->hide();
+        okButton->move(PlainOkPlace);
+        setFixedSize(PlainSize);
+        return;
+    }
+    reasonLabel->setText(reason);
+    const int height = reasonLabel->heightForWidth(ReasonWidth);
+    reasonLabel->setFixedSize(ReasonWidth, height);
+    reasonLabel->move(Margin, ReasonTop);
+    reasonLabel->show();
+    const int width = ReasonWidth + 2 * Margin;
+    okButton->move((width - okButton->width()) / 2, ReasonTop + height + Margin);
+    setFixedSize(width, ReasonTop + height + Margin + okButton->height() + Margin);
 }

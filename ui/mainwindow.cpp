@@ -16,6 +16,7 @@
 #include "ui/portdialog.h"
 #include "ui/printbackend.h"
 #include "ui/radiogroup.h"
+#include "ui/recoverdialog.h"
 #include "ui/servicedialog.h"
 #include "ui/services.h"
 #include "ui/transfererrordialog.h"
@@ -27,6 +28,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QToolButton>
 
 MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& services,
@@ -40,9 +42,12 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
               [this](const MainView& view) { showView(view); })
     , fileCommands(
           this, buffer, services.gui,
-          // The File Error window only says that something failed; how it closes
-          // makes no difference.
-          [this] { (void)this->services.gui.execModal(*this->windows.fileErrorDialog); },
+          // The File Error window says what failed and why; how it closes makes no
+          // difference.
+          [this](const QString& reason) {
+              this->windows.fileErrorDialog->setReason(reason);
+              (void)this->services.gui.execModal(*this->windows.fileErrorDialog);
+          },
           [this] { changes.replaced([this] { showView(editor.showLoaded()); }); },
           [this] { changes.saved(); })
 {
@@ -58,8 +63,9 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
     KeepCentredOnScreen(*this);
     connectCommands();
     // The settings file is read before anything is shown: the COM Settings window, made after
-    // this one, shows the port it holds.
-    LoadSettingsBlock(buffer);
+    // this one, shows the port it holds (and says when the file could not be read).
+    if (const FileResult read = LoadSettingsBlock(buffer); read != FileResult::Done)
+        qWarning("halvex: %s", DescribeFileResult(read, SettingsFileName).c_str());
     reloadAll();
     changes.start();
 }
@@ -161,7 +167,10 @@ void MainWindow::connectMenu()
     connect(form.aboutAction, &QAction::triggered, this, show(&Windows::aboutDialog));
     connect(form.undoAction, &QAction::triggered, this, guarded([this] { changes.undo(); }));
     connect(form.redoAction, &QAction::triggered, this, guarded([this] { changes.redo(); }));
-    connect(form.recoverAction, &QAction::triggered, this, guarded([this] { changes.recover(); }));
+    connect(form.recoverAction, &QAction::triggered, this, guarded([this] { recoverUnsaved(); }));
+    // What other windows left unsaved is looked for again whenever the menu opens: a window
+    // may have ended, or taken one, since.
+    connect(form.fileMenu, &QMenu::aboutToShow, &changes, &ProgramChanges::lookForKeptPrograms);
     connect(form.weekChartAction, &QAction::triggered, this, guarded([this] { showWeekChart(); }));
     changes.offerThrough(*form.undoAction, *form.redoAction, *form.recoverAction);
     recentFiles = new RecentFiles(*form.fileMenu, form.exitAction);
@@ -301,9 +310,19 @@ void MainWindow::choosePort()
 {
     // Closed by OK or by the close box alike: a pick took effect when it was made.
     services.gui.execModal(*windows.portDialog);
-    if (!SaveSettingsBlock(buffer)) {
-        // Not reported: the choice stays in force for this run and is lost at exit.
-    }
+    // The choice stays in force for this run either way; a file that cannot keep it is said on
+    // the terminal, and the COM Settings window says why the next time it opens.
+    if (const FileResult saved = SaveSettingsBlock(buffer); saved != FileResult::Done)
+        qWarning("halvex: the COM port is not kept: %s",
+                 DescribeFileResult(saved, SettingsFileName).c_str());
+}
+
+void MainWindow::recoverUnsaved()
+{
+    changes.lookForKeptPrograms();
+    if (const std::optional<KeptProgram> chosen =
+            ChooseKeptProgram(this, services.gui, changes.keptPrograms()))
+        changes.recover(*chosen);
 }
 
 void MainWindow::sendToClock()

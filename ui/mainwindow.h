@@ -65,6 +65,7 @@ private:
     void print();
     void sendToClock();
     void choosePort();
+    void recoverUnsaved();
     void erase();
     void configureLayout();
     void showWeekChart();

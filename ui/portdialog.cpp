@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,9 @@
 namespace {
 
 constexpr int PortCount = 8;
+constexpr QSize PlainSize{430, 246}; // the window without a warning
+constexpr int WarningTop = 244;
+constexpr int Margin = 8;
 
 QString Variable(int comNumber)
 {
@@ -45,7 +49,7 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     setObjectName(QStringLiteral("portDialog"));
     setWindowTitle(QStringLiteral("COM Settings"));
     // The COM list keeps its place on the left; the device it stands for sits beside it.
-    ApplyDialogStyle(*this, {430, 246});
+    ApplyDialogStyle(*this, PlainSize);
 
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -85,6 +89,13 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     okButton->setGeometry(177, 200, 75, 25);
     okButton->setDefault(true);
 
+    warningLabel = new QLabel(this);
+    warningLabel->setObjectName(QStringLiteral("warningLabel"));
+    warningLabel->setWordWrap(true);
+    warningLabel->setTextFormat(Qt::PlainText);
+    warningLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    warningLabel->hide();
+
     connect(portGroup, &RadioGroup::clicked, this, [this](int index) {
         ChoosePort(this->buffer, index);
         showDevice();
@@ -116,6 +127,7 @@ void PortDialog::showEvent(QShowEvent* event)
     seen.clear();
     listDevices();
     showDevice();
+    showWarnings();
     ports.watchDevices([this] { followDevices(); });
     QDialog::showEvent(event);
 }
@@ -124,6 +136,35 @@ void PortDialog::hideEvent(QHideEvent* event)
 {
     ports.stopWatching();
     QDialog::hideEvent(event);
+}
+
+// Looked at on every showing, as the files are now: a file mended meanwhile is no longer named.
+void PortDialog::showWarnings()
+{
+    QStringList warnings;
+    SetsBuffer scratch;
+    if (const FileResult read = LoadSettingsBlock(scratch); read != FileResult::Done)
+        warnings << QStringLiteral("Warning: %1 The COM port is neither read from it nor kept in "
+                                   "it: the one chosen here holds until halvex ends.")
+                        .arg(QFile::decodeName(
+                            QByteArray::fromStdString(DescribeFileResult(read, SettingsFileName))));
+    if (const std::string problem = ports.settingsProblem(); !problem.empty())
+        warnings << QStringLiteral("Warning: %1 The device chosen for each COM port is neither "
+                                   "read from it nor kept in it: a choice made here holds until "
+                                   "halvex ends, and a COM port without one reaches no device.")
+                        .arg(QFile::decodeName(QByteArray::fromStdString(problem)));
+    if (warnings.isEmpty()) {
+        warningLabel->hide();
+        setFixedSize(PlainSize);
+        return;
+    }
+    const int width = PlainSize.width() - 2 * Margin;
+    warningLabel->setText(warnings.join(QStringLiteral("\n")));
+    const int height = warningLabel->heightForWidth(width);
+    warningLabel->setFixedSize(width, height);
+    warningLabel->move(Margin, WarningTop);
+    warningLabel->show();
+    setFixedSize(PlainSize.width(), WarningTop + height + Margin);
 }
 
 // An adapter by its maker and model, its stable name and the node it is now; anything else by
@@ -177,8 +218,8 @@ void PortDialog::showDevice()
 {
     const int com = comNumber();
     const std::string portName = "COM" + std::to_string(com);
-    const QString device = QString::fromStdString(
-        SerialDevicePath(portName, [this](int n) { return ports.deviceFor(n); }).value());
+    const std::optional<std::string> path = SerialDevicePath(portName, ChoiceOf(ports));
+    const QString device = QString::fromStdString(path.value_or(std::string()));
     const bool fromVariable = !qEnvironmentVariableIsEmpty(Variable(com).toLatin1().constData());
     const int listed = deviceCombo->findData(device);
     deviceCombo->setCurrentIndex(listed);
@@ -187,26 +228,33 @@ void PortDialog::showDevice()
     // A long name shows from its start: the maker and model of an adapter, not the link's end.
     deviceCombo->lineEdit()->setCursorPosition(0);
     deviceCombo->setEnabled(!fromVariable);
-    builtInButton->setEnabled(!fromVariable && !ports.deviceFor(com).empty());
-    reachesLabel->setText(reachesWords(device, fromVariable));
+    // A COM number that reaches no device (its choice cannot be read) may be given its built-in
+    // port again, for the run.
+    builtInButton->setEnabled(!fromVariable && (!ports.deviceFor(com).empty() || !path));
+    reachesLabel->setText(path ? reachesWords(device, fromVariable)
+                               : tr("COM%1 reaches no device: the choice made for it cannot be "
+                                    "read.")
+                                     .arg(com));
 }
 
 QString PortDialog::reachesWords(const QString& device, bool fromVariable) const
 {
     const int com = comNumber();
-    QString words = QStringLiteral("COM%1 reaches %2").arg(com).arg(device);
     const bool builtIn = !fromVariable && ports.deviceFor(com).empty();
     const bool missing = !builtIn && !ports.present(device.toStdString());
+    QString words;
     if (fromVariable)
-        words += QStringLiteral(", set by %1 for this run.").arg(Variable(com)) +
-                 (missing ? tr(" It is not plugged in.") : QString());
+        words = tr("COM%1 reaches %2, set by %3 for this run.").arg(com).arg(device, Variable(com)) +
+                (missing ? tr(" It is not plugged in.") : QString());
     else if (builtIn)
-        words += QStringLiteral(", the computer's own serial port.");
+        words = tr("COM%1 reaches %2, the computer's own serial port.").arg(com).arg(device);
+    else if (missing)
+        words = tr("COM%1 reaches %2, which is not plugged in.").arg(com).arg(device);
     else
-        words += missing ? tr(", which is not plugged in.") : QStringLiteral(".");
+        words = tr("COM%1 reaches %2.").arg(com).arg(device);
     for (const SerialDevice& found : ports.devices()) {
         if (QString::fromStdString(found.path) == device && found.path != found.device)
-            words += QStringLiteral(" That is %1 now.").arg(QString::fromStdString(found.device));
+            words += tr(" That is %1 now.").arg(QString::fromStdString(found.device));
     }
     return words;
 }
@@ -216,7 +264,7 @@ void PortDialog::chooseDevice(const QString& device)
     const std::string builtIn = BuiltInDevice(comNumber());
     const std::string chosen =
         device.toStdString() == builtIn ? std::string() : device.toStdString();
-    if (chosen != ports.deviceFor(comNumber()))
+    if (chosen != ports.deviceFor(comNumber()) || !ports.settingsProblem().empty())
         ports.choose(comNumber(), chosen);
     showDevice();
 }

@@ -19,6 +19,8 @@ class SerialPorts;
 // window is then closed. The window lives for the whole run and so keeps showing the last pick.
 // While it is open, its list follows the adapters: one plugged in appears, one pulled out stays
 // in the list marked as unplugged.
+// Below, it names a settings file that cannot be used (halvex.dat, or the user's halvex.conf
+// that keeps the devices) and says what that means; the window grows to hold the words.
 class PortDialog : public QDialog {
     Q_OBJECT
 
@@ -36,6 +38,7 @@ private:
     void showDevice();
     QString reachesWords(const QString& device, bool fromVariable) const;
     void chooseDevice(const QString& device);
+    void showWarnings();
 
     SetsBuffer& buffer;
     SerialPorts& ports;
@@ -45,4 +48,5 @@ private:
     QPushButton* builtInButton = nullptr;
     QPushButton* okButton = nullptr;
     std::vector<SerialDevice> seen; // listed since the window was shown
+    QLabel* warningLabel = nullptr;
 };

@@ -32,7 +32,7 @@ ProgramChanges::ProgramChanges(SetsBuffer& buffer, ProgramEditor& editor, QWidge
     , window(window)
     , showView(std::move(showView))
     , recovery(stateFolder)
-    , stateFolder(stateFolder)
+    , kept(FindKeptPrograms(stateFolder))
 {
 }
 
@@ -81,11 +81,20 @@ void ProgramChanges::redo()
         restore(history->redo());
 }
 
-void ProgramChanges::recover()
+void ProgramChanges::lookForKeptPrograms()
 {
-    const std::optional<ProgramImage> image = recovery.takeOffer();
-    if (!image)
+    kept = FindKeptPrograms(recovery.folder());
+    emit historyChanged();
+}
+
+void ProgramChanges::recover(const KeptProgram& program)
+{
+    const std::optional<ProgramImage> image = recovery.take(program);
+    kept = FindKeptPrograms(recovery.folder());
+    if (!image) {
+        emit historyChanged();
         return;
+    }
     apply([&] { PutImage(buffer, *image); }, [this] { showView(editor.reloadAll()); }, true);
     settle();
 }
@@ -136,13 +145,13 @@ void ProgramChanges::settle()
 {
     const bool modified = history->modified();
     window.setWindowModified(modified);
-    const FileResult kept =
+    const FileResult result =
         modified ? recovery.keepUnsaved(ImageOf(buffer)) : recovery.nothingUnsaved();
     // Keeping is a safety net: a state folder that cannot be written must not stop the editing,
     // so it is said once, on the terminal, and the work goes on.
-    if (kept != FileResult::Done && !keepingFailed && !stateFolder.empty()) {
+    if (result != FileResult::Done && !keepingFailed && !recovery.folder().empty()) {
         keepingFailed = true;
-        qWarning("halvex: the unsaved program cannot be kept in %s", stateFolder.c_str());
+        qWarning("halvex: the unsaved program cannot be kept in %s", recovery.folder().c_str());
     }
     emit programChanged();
     emit historyChanged();

@@ -18,7 +18,8 @@ class QWidget;
 
 // Every change of the program passes through here and becomes one undo step, together with the
 // day bytes that showing it rewrote. Here too are the window's modified mark ("[*]" in its
-// title) and the unsaved program kept in the user's state folder for the next run.
+// title) and the unsaved program kept in the user's state folder, this window's own file, for
+// a later run; and the kept programs other windows left, offered for recovery.
 class ProgramChanges : public QObject {
     Q_OBJECT
 
@@ -49,10 +50,16 @@ public:
     void undo();
     void redo();
 
-    // What an earlier run left unsaved, offered until it is taken; taken, it is a change of this
-    // run's program, unsaved, and can be undone.
-    bool canRecover() const { return recovery.offered().has_value(); }
-    void recover();
+    // What windows that have ended left unsaved, as last looked for: at start and whenever
+    // lookForKeptPrograms runs (the File menu opening). A program a running window keeps is
+    // never among them.
+    bool canRecover() const { return !kept.empty(); }
+    const std::vector<KeptProgram>& keptPrograms() const { return kept; }
+    void lookForKeptPrograms();
+    // Takes one of them: it becomes a change of this window's program, unsaved, that can be
+    // undone, and is kept as this window's own. Nothing happens when another window took it in
+    // the meantime.
+    void recover(const KeptProgram& program);
 
     // Keeps the three commands enabled while they have something to do.
     void offerThrough(QAction& undo, QAction& redo, QAction& recover);
@@ -76,6 +83,6 @@ private:
     std::function<void(const MainView&)> showView;
     std::optional<UndoHistory> history;
     RecoveryKeeper recovery;
-    std::string stateFolder;
+    std::vector<KeptProgram> kept;
     bool keepingFailed = false;
 };

@@ -12,11 +12,6 @@ namespace {
 constexpr int Kept = 5;
 const QString Key = QStringLiteral("recentFiles");
 
-void Keep(const QStringList& files)
-{
-    UserSettings().setValue(Key, files.mid(0, Kept));
-}
-
 } // namespace
 
 RecentFiles::RecentFiles(QMenu& menu, QAction* before)
@@ -27,9 +22,18 @@ RecentFiles::RecentFiles(QMenu& menu, QAction* before)
     connect(&menu, &QMenu::aboutToShow, this, &RecentFiles::fillMenu);
 }
 
+// While the settings file cannot be used, the list lives as long as the window.
 QStringList RecentFiles::files() const
 {
-    return UserSettings().value(Key).toStringList().mid(0, Kept);
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    return settings ? settings->value(Key).toStringList().mid(0, Kept) : thisRun;
+}
+
+void RecentFiles::keep(const QStringList& files)
+{
+    thisRun = files.mid(0, Kept);
+    if (const std::unique_ptr<QSettings> settings = UserSettings())
+        settings->setValue(Key, thisRun);
 }
 
 void RecentFiles::add(const QString& path)
@@ -40,14 +44,14 @@ void RecentFiles::add(const QString& path)
         return; // already the first: the settings file is left alone
     kept.removeAll(absolute);
     kept.prepend(absolute);
-    Keep(kept);
+    keep(kept);
 }
 
 void RecentFiles::remove(const QString& path)
 {
     QStringList kept = files();
     kept.removeAll(QFileInfo(path).absoluteFilePath());
-    Keep(kept);
+    keep(kept);
 }
 
 void RecentFiles::fillMenu()

@@ -8,7 +8,8 @@ class QMenu;
 
 // The File menu's list of the last five program files loaded or saved, "&1 shop.40t" first for
 // the newest, kept per user where the desktop keeps settings. The list is read when the menu
-// opens, not at start-up, so every copy of the program that runs sees the same list.
+// opens, not at start-up, so every copy of the program that runs sees the same list. A settings
+// file that cannot be used (a named pipe, say) is never opened: the list then lasts the run.
 class RecentFiles : public QObject {
     Q_OBJECT
 
@@ -25,8 +26,10 @@ signals:
 
 private:
     void fillMenu();
+    void keep(const QStringList& files);
 
     QMenu& menu;
     QAction* before;
     QList<QAction*> entries;
+    QStringList thisRun; // the list while the settings file cannot be used
 };

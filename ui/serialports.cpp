@@ -2,6 +2,7 @@
 
 #include "ui/usersettings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
@@ -15,6 +16,16 @@ QString Key(int comNumber)
 }
 
 } // namespace
+
+PortChoice ChoiceOf(const SerialPorts& ports)
+{
+    return [&ports](int comNumber) -> std::optional<std::string> {
+        std::string device = ports.deviceFor(comNumber);
+        if (device.empty() && !ports.settingsProblem().empty())
+            return std::nullopt;
+        return device;
+    };
+}
 
 SystemSerialPorts::SystemSerialPorts(DeviceFolders folders)
     : folders(std::move(folders))
@@ -30,21 +41,38 @@ std::vector<SerialDevice> SystemSerialPorts::devices() const
 
 std::string SystemSerialPorts::deviceFor(int comNumber) const
 {
-    return UserSettings().value(Key(comNumber)).toString().toStdString();
+    if (const auto chosen = thisRun.find(comNumber); chosen != thisRun.end())
+        return chosen->second;
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    return settings ? QFile::encodeName(settings->value(Key(comNumber)).toString()).toStdString()
+                    : std::string();
 }
 
 void SystemSerialPorts::choose(int comNumber, const std::string& device)
 {
-    QSettings settings = UserSettings();
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    if (!settings) {
+        // The built-in port by name: a choice made, unlike a COM number nobody chose for.
+        thisRun[comNumber] = device.empty() ? BuiltInDevice(comNumber) : device;
+        return;
+    }
+    thisRun.erase(comNumber);
     if (device.empty())
-        settings.remove(Key(comNumber));
+        settings->remove(Key(comNumber));
     else
-        settings.setValue(Key(comNumber), QString::fromStdString(device));
+        settings->setValue(Key(comNumber), QFile::decodeName(QByteArray::fromStdString(device)));
 }
 
 PortFacts SystemSerialPorts::factsAbout(const std::string& device) const
 {
-    return GatherPortFacts(device, folders);
+    PortFacts facts = GatherPortFacts(device, folders);
+    facts.settingsProblem = settingsProblem();
+    return facts;
+}
+
+std::string SystemSerialPorts::settingsProblem() const
+{
+    return QFile::encodeName(UserSettingsProblem()).toStdString();
 }
 
 bool SystemSerialPorts::present(const std::string& device) const

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "comm/serialdevices.h"
+#include "comm/serialport.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,11 +29,20 @@ public:
     // stopWatching(). One watch at a time.
     virtual void watchDevices(std::function<void()> changed) = 0;
     virtual void stopWatching() = 0;
+    // Why the choices cannot be read or kept (their file is unusable), in words naming the file;
+    // empty when they can.
+    virtual std::string settingsProblem() const { return {}; }
 };
+
+// The user's choices as the serial port asks for them. While the file that keeps them cannot be
+// read, a COM number that has no choice made in this run stands for no device at all (the send
+// then names the file) rather than for a built-in port the user may never have chosen.
+PortChoice ChoiceOf(const SerialPorts& ports);
 
 // The system's devices; the choices are kept per user where the desktop keeps settings
 // ($XDG_CONFIG_HOME/halvex/halvex.conf), not in the working directory with halvex.dat: a person
-// who plugs the adapter into their laptop wants it found from every folder they start in.
+// who plugs the adapter into their laptop wants it found from every folder they start in. While
+// that file cannot be used, choices hold for this run only.
 class SystemSerialPorts : public SerialPorts {
 public:
     explicit SystemSerialPorts(DeviceFolders folders = {});
@@ -44,6 +55,7 @@ public:
     bool present(const std::string& device) const override;
     void watchDevices(std::function<void()> changed) override;
     void stopWatching() override;
+    std::string settingsProblem() const override;
 
 private:
     void watchFolders();
@@ -51,4 +63,5 @@ private:
     DeviceFolders folders;
     std::unique_ptr<QFileSystemWatcher> watcher;
     std::function<void()> changed;
+    std::map<int, std::string> thisRun; // choices made while the file could not be used
 };
