@@ -88,7 +88,7 @@ void WeekChartView::paintDay(QPainter& painter, int row) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(bar.adjusted(-1, -1, 0, 0));
     painter.fillRect(bar, Qt::white);
-    for (const OnSpan& span : chart.on[std::size_t(day)])
+    for (const DaySpan& span : chart.on[std::size_t(day)])
         painter.fillRect(QRect(QPoint(xOfMinute(span.from), bar.top()),
                                QPoint(xOfMinute(span.to) - 1, bar.bottom())),
                          OnColour);
