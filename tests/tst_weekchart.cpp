@@ -3,6 +3,7 @@
 #include "model/programeditor.h"
 #include "model/programoverview.h"
 #include "model/weekchart.h"
+#include "ui/windowplacement.h"
 
 #include <QTest>
 
@@ -124,6 +125,8 @@ private slots:
     void checksNameTheirLine();
     void layoutSwitchRewritesAnnualYearsAndTheChecksSaySo();
     void summary();
+    void chartWindowOpensInSight_data();
+    void chartWindowOpensInSight();
 };
 
 void TestWeekChart::minuteOfDay_data()
@@ -416,6 +419,35 @@ void TestWeekChart::summary()
              QStringLiteral("steps used 15 of 30, annuals used 1 of 3"));
     QCOMPARE(QString::fromStdString(StatusInWords(buffer)),
              QStringLiteral("DST: No, Relay: Off, EL Lamp: Off, Pulse: OFF"));
+}
+
+// The chart window opens beside the main window where the screen has room, else below it,
+// else over it where it hides least of the step list. The main window is centred, as it opens.
+void TestWeekChart::chartWindowOpensInSight_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QPoint>("chart");
+
+    QTest::newRow("1920x1080: to the right")
+        << QRect(0, 0, 1920, 1050) << QRect(754, 290, 412, 470) << QPoint(1174, 290);
+    QTest::newRow("main window at the right edge: to the left")
+        << QRect(0, 0, 1920, 1050) << QRect(1400, 100, 412, 470) << QPoint(738, 100);
+    QTest::newRow("a tall screen: below")
+        << QRect(0, 0, 1024, 1400) << QRect(306, 50, 412, 470) << QPoint(306, 528);
+    QTest::newRow("1600x1000: over the main window's right edge, clear of the step list")
+        << QRect(0, 0, 1600, 1000) << QRect(594, 265, 412, 470) << QPoint(946, 0);
+    QTest::newRow("1366x768: over it, hiding the least of the step list")
+        << QRect(0, 0, 1366, 740) << QRect(477, 135, 412, 470) << QPoint(712, 0);
+}
+
+void TestWeekChart::chartWindowOpensInSight()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, main);
+    const QSize chart(654, 545);
+    const QRect stepList(main.left() + 40, main.top() + 120, 225, 60);
+    QTEST(PlaceBeside(screen, main, chart, stepList), "chart");
 }
 
 QTEST_APPLESS_MAIN(TestWeekChart)
