@@ -91,8 +91,10 @@ void WeekChartView::setChart(const WeekChart& shown, const std::vector<std::stri
     const bool hadCurrent = current >= 0;
     const Switch was = hadCurrent ? switches[std::size_t(current)] : Switch{};
     const int wasMinute = hadCurrent ? chart.marks[std::size_t(was.mark)].weekMinute() : 0;
+    // A screen reader is told of the days whose words change.
+    const bool telling = QAccessible::isActive();
     std::array<QString, DaysPerWeek> summaries;
-    for (int row = 0; row < DaysPerWeek; ++row)
+    for (int row = 0; telling && row < DaysPerWeek; ++row)
         summaries[std::size_t(row)] = daySummary(row);
 
     chart = shown;
@@ -108,7 +110,7 @@ void WeekChartView::setChart(const WeekChart& shown, const std::vector<std::stri
                 current = int(k);
         }
     }
-    if (QAccessible::isActive()) {
+    if (telling) {
         QAccessibleInterface* chartFace = QAccessible::queryAccessibleInterface(this);
         for (int row = 0; chartFace && row < DaysPerWeek; ++row) {
             if (summaries[std::size_t(row)] == daySummary(row))
