@@ -12,9 +12,10 @@ QRect OnScreen(const QWidget* widget, const QRect& rect)
     return QRect(widget->mapToGlobal(rect.topLeft()), rect.size());
 }
 
+// Null where Qt made the chart a plain widget's interface while it was being built.
 WeekChartAccessible* ChartFace(WeekChartView* chart)
 {
-    return static_cast<WeekChartAccessible*>(QAccessible::queryAccessibleInterface(chart));
+    return dynamic_cast<WeekChartAccessible*>(QAccessible::queryAccessibleInterface(chart));
 }
 
 // What a part of the chart has in common: the chart it belongs to, which may be gone.
@@ -50,8 +51,9 @@ public:
     int childCount() const override { return view ? view->switchCount(row) : 0; }
     QAccessibleInterface* child(int index) const override
     {
-        return view && index >= 0 && index < childCount() ? ChartFace(view)->switchFace(row, index)
-                                                          : nullptr;
+        WeekChartAccessible* chart = view ? ChartFace(view) : nullptr;
+        return chart && index >= 0 && index < childCount() ? chart->switchFace(row, index)
+                                                           : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -94,7 +96,8 @@ public:
     bool isValid() const override { return view && index < view->switchCount(row); }
     QAccessibleInterface* parent() const override
     {
-        return view ? ChartFace(view)->child(row) : nullptr;
+        WeekChartAccessible* chart = view ? ChartFace(view) : nullptr;
+        return chart ? chart->child(row) : nullptr;
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }

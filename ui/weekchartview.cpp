@@ -115,8 +115,10 @@ void WeekChartView::setChart(const WeekChart& shown, const std::vector<std::stri
         for (int row = 0; chartFace && row < DaysPerWeek; ++row) {
             if (summaries[std::size_t(row)] == daySummary(row))
                 continue;
-            QAccessibleEvent renamed(chartFace->child(row), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
+            if (QAccessibleInterface* day = chartFace->child(row)) {
+                QAccessibleEvent renamed(day, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&renamed);
+            }
         }
     }
     update();
@@ -324,8 +326,10 @@ void WeekChartView::moveTo(int index, bool showText)
         QToolTip::showText(mapToGlobal(switchRect(one.row, inRow).bottomLeft()),
                            switchText(one.row, inRow), this);
     if (QAccessible::isActive() && hasFocus()) {
-        if (QAccessibleInterface* chartFace = QAccessible::queryAccessibleInterface(this)) {
-            QAccessibleEvent focus(chartFace->child(one.row)->child(inRow), QAccessible::Focus);
+        QAccessibleInterface* chartFace = QAccessible::queryAccessibleInterface(this);
+        QAccessibleInterface* day = chartFace ? chartFace->child(one.row) : nullptr;
+        if (QAccessibleInterface* focused = day ? day->child(inRow) : nullptr) {
+            QAccessibleEvent focus(focused, QAccessible::Focus);
             QAccessible::updateAccessibility(&focus);
         }
     }
