@@ -1,95 +1,247 @@
 #include "model/programchecks.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
 
+// What the findings say, all in one place. Each is a whole sentence with its values in it.
+namespace Says {
+constexpr const char* StepLine = "Step %02d: ";
+constexpr const char* AnnualLine = "Annual %02d: ";
+constexpr const char* On = "On";
+constexpr const char* Off = "Off";
+constexpr const char* StepName = "step %02d";
+constexpr const char* ListComma = ", ";
+constexpr const char* ListAnd = " and ";
+constexpr const char* NoDayCode = "?";
+constexpr const char* DayCodeAndRelay = "%s, relay %s";
+
+constexpr const char* Clash = "switches %s at %s on %s, the same minute as step %02d switches %s; "
+                              "which wins on the clock is unknown";
+constexpr const char* AlreadyBefore = "never changes anything: the relay is already %s at %s on "
+                                      "each of its days, switched %s before by %s";
+constexpr const char* AlsoAtTheMinute = "never changes anything: on each of its days the relay is "
+                                        "switched %s at the same minute (%s) by %s";
+constexpr const char* AlreadyOrAlso = "never changes anything: on each of its days the relay is "
+                                      "already %s at %s or switched %s at that minute, by %s";
+constexpr const char* StatusKeeps = "never changes anything: no other step switches the relay, "
+                                    "and the status Relay setting keeps it %s";
+constexpr const char* DependsOn = "whether it changes anything depends on %s, which switch at the "
+                                  "same minute before it; which wins on the clock is unknown";
+
+constexpr const char* HourNotBcd =
+    "hour 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out";
+constexpr const char* NoHour = "hour %d is no hour of the clock; the chart leaves the step out";
+constexpr const char* MinuteNotBcd =
+    "minute 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out";
+constexpr const char* NoMinute =
+    "minute %d is no minute of the clock; the chart leaves the step out";
+constexpr const char* DayCodeWillBeRewritten =
+    "day byte 0x%02X is no day code; the step list will rewrite it to 0x%02X (%s)";
+constexpr const char* DayCodeRewritten =
+    "day byte 0x%02X was no day code; the step list rewrote it to 0x%02X (%s)";
+
+// The faults of a date, for the start date and for the end date.
+struct DateSays {
+    const char* monthNotBcd;
+    const char* noMonth;
+    const char* dayNotBcd;
+    const char* blankDay;
+    const char* noDay;
+    const char* yearNotBcd;
+    const char* blankYear;
+    const char* noSuchDate;
+};
+constexpr DateSays StartDate{
+    "start month 0x%02X is not packed BCD (the list shows it as %d)",
+    "start month %d is no month",
+    "start day 0x%02X is not packed BCD (the list shows it as %d)",
+    "start day is left blank",
+    "start day %d is no day",
+    "start year 0x%02X is not packed BCD (the list shows it as %d)",
+    "start year is left blank",
+    "start date %02d/%02d/%02d does not exist",
+};
+constexpr DateSays EndDate{
+    "end month 0x%02X is not packed BCD (the list shows it as %d)",
+    "end month %d is no month",
+    "end day 0x%02X is not packed BCD (the list shows it as %d)",
+    "end day is left blank",
+    "end day %d is no day",
+    "end year 0x%02X is not packed BCD (the list shows it as %d)",
+    "",
+    "end date %02d/%02d/%02d does not exist",
+};
+constexpr const char* EndsBeforeStart = "ends (%02d/%02d/%02d) before it starts (%02d/%02d/%02d)";
+} // namespace Says
+
 constexpr int LastHour = 12;
 constexpr int LastMinute = 59;
 constexpr int LastMonth = 12;
-constexpr int BlankDay = 32;        // what the blank item of the day lists stores
-constexpr int BlankStartYear = 100; // and that of the start year list
-constexpr int LastYear = 99;
+constexpr int LastDay = 31;
+constexpr Byte BlankDayByte = 0x32;       // what the blank item of the day lists stores
+constexpr Byte BlankStartYearByte = 0xA0; // and that of the start year list
 
 template <typename... Args> std::string Format(const char* format, Args... args)
 {
-    char text[160];
+    char text[200];
     std::snprintf(text, sizeof text, format, args...);
     return text;
 }
 
 const char* OnOff(bool on)
 {
-    return on ? "On" : "Off";
+    return on ? Says::On : Says::Off;
 }
 
 std::string DayList(Byte mask)
 {
     std::string list;
     for (int day : DaysOfMask(mask))
-        list += (list.empty() ? "" : ", ") + std::string(WeekDayNames[std::size_t(day)]);
+        list += (list.empty() ? "" : Says::ListComma) + std::string(WeekDayNames[std::size_t(day)]);
+    return list;
+}
+
+// "step 03", "step 03 and step 05", "step 01, step 03 and step 05".
+std::string StepList(const std::set<int>& steps)
+{
+    std::string list;
+    std::size_t k = 0;
+    for (int step : steps) {
+        if (k > 0)
+            list += k + 1 == steps.size() ? Says::ListAnd : Says::ListComma;
+        list += Format(Says::StepName, step);
+        ++k;
+    }
     return list;
 }
 
 std::string DayCodeText(Byte day)
 {
     const std::optional<int> code = DayCodeIndex(day & DayMaskBits);
-    const std::string name = code ? std::string(DayCodeTable[std::size_t(*code)].name) : "?";
-    return name + ", relay " + OnOff((day & StepRelayBit) != 0);
+    const std::string name =
+        code ? std::string(DayCodeTable[std::size_t(*code)].name) : Says::NoDayCode;
+    return Format(Says::DayCodeAndRelay, name.c_str(), OnOff((day & StepRelayBit) != 0));
 }
 
 // What each step's lines say, collected by step so that they come out in step order.
 using StepTexts = std::vector<std::vector<std::string>>;
 
-void CheckSwitches(const WeekChart& chart, StepTexts& texts, const SetsBuffer& buffer)
+// Names each pair of steps that switch to different states at one minute, on the later step,
+// with the days they do so on. Returns the steps in a clash.
+std::set<int> CheckClashes(const WeekChart& chart, const SetsBuffer& buffer, StepTexts& texts)
 {
-    // Switches at one minute are neighbours in the chart's order.
-    std::map<std::pair<int, int>, Byte> conflictDays; // (earlier step, later step) -> days
-    std::set<int> inConflict;
-    const std::vector<RelaySwitch>& all = chart.switches;
-    for (std::size_t first = 0; first < all.size();) {
-        std::size_t end = first;
-        while (end < all.size() && all[end].weekMinute() == all[first].weekMinute())
-            ++end;
-        for (std::size_t a = first; a < end; ++a) {
-            for (std::size_t b = a + 1; b < end; ++b) {
-                if (all[a].on != all[b].on && all[a].step != all[b].step) {
-                    conflictDays[{all[a].step, all[b].step}] |= Byte(1 << all[a].day);
-                    inConflict.insert(all[a].step);
-                    inConflict.insert(all[b].step);
-                }
+    std::map<std::pair<int, int>, Byte> clashDays; // (earlier step, later step) -> days
+    std::set<int> inClash;
+    for (const SwitchMark& mark : chart.marks) {
+        if (mark.kind != SwitchMark::Kind::Clash)
+            continue;
+        for (std::size_t a = 0; a < mark.steps.size(); ++a) {
+            for (std::size_t b = a + 1; b < mark.steps.size(); ++b) {
+                const int earlier = mark.steps[a];
+                const int later = mark.steps[b];
+                if (ReadStep(buffer, earlier).relayOn() == ReadStep(buffer, later).relayOn())
+                    continue;
+                clashDays[{earlier, later}] |= Byte(1 << mark.day);
+                inClash.insert(earlier);
+                inClash.insert(later);
             }
         }
-        first = end;
     }
-    for (const auto& [steps, days] : conflictDays) {
+    for (const auto& [steps, days] : clashDays) {
         const StepRecord later = ReadStep(buffer, steps.second);
         texts[std::size_t(steps.second)].push_back(
-            Format("switches %s at %s on %s, the same minute as step %02d switches %s; which "
-                   "wins on the clock is unknown",
-                   OnOff(later.relayOn()), StepTimeText(later).c_str(), DayList(days).c_str(),
-                   steps.first, OnOff(!later.relayOn())));
+            Format(Says::Clash, OnOff(later.relayOn()), StepTimeText(later).c_str(),
+                   DayList(days).c_str(), steps.first, OnOff(!later.relayOn())));
     }
+    return inClash;
+}
 
-    // A switch changes nothing when the state before it, the one the previous switch of the
-    // week left, is its own.
-    std::map<int, bool> changesNothing;
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        const bool before = all[(k + all.size() - 1) % all.size()].on;
-        auto [entry, added] = changesNothing.try_emplace(all[k].step, true);
-        entry->second = entry->second && before == all[k].on;
+// What taking one step out of the program would do to the week, judged at each of its marks:
+// the state from its minute on is the one it switches to, and without it the one that other
+// steps at the same minute switch to, or else the one the last other mark before it left.
+struct Removal {
+    bool changesSomething = false;
+    std::set<int> sameMinute;   // steps switching the same way at its minute
+    std::set<int> before;       // steps whose earlier switch left the relay in its state
+    std::set<int> dependsOn;    // steps of a clash whose winner decides
+    bool statusDecides = false; // no other step switches: the status "Relay" setting holds
+};
+
+bool IsOnlyStep(const SwitchMark& mark, int step)
+{
+    return mark.steps.size() == 1 && mark.steps.front() == step;
+}
+
+void JudgeMark(const WeekChart& chart, int step, bool on, std::size_t at, Removal& removal)
+{
+    const std::vector<SwitchMark>& marks = chart.marks;
+    const SwitchMark& mark = marks[at];
+    if (!IsOnlyStep(mark, step)) {
+        // The others here switch as it does: it is in no clash.
+        for (int other : mark.steps) {
+            if (other != step)
+                removal.sameMinute.insert(other);
+        }
+        return;
     }
-    for (const auto& [step, nothing] : changesNothing) {
-        if (!nothing || inConflict.count(step))
+    std::size_t k = at;
+    do {
+        k = (k + marks.size() - 1) % marks.size();
+    } while (k != at && IsOnlyStep(marks[k], step));
+    if (k == at) {
+        removal.statusDecides = true;
+        removal.changesSomething = removal.changesSomething || chart.statusRelayOn != on;
+        return;
+    }
+    const SwitchMark& last = marks[k];
+    if (last.kind == SwitchMark::Kind::Clash)
+        removal.dependsOn.insert(last.steps.begin(), last.steps.end());
+    else if ((last.kind == SwitchMark::Kind::On) == on)
+        removal.before.insert(last.steps.begin(), last.steps.end());
+    else
+        removal.changesSomething = true;
+}
+
+void CheckRemovals(const WeekChart& chart, const SetsBuffer& buffer, const std::set<int>& inClash,
+                   StepTexts& texts)
+{
+    std::map<int, Removal> removals;
+    for (std::size_t at = 0; at < chart.marks.size(); ++at) {
+        for (int step : chart.marks[at].steps) {
+            if (!inClash.count(step))
+                JudgeMark(chart, step, ReadStep(buffer, step).relayOn(), at, removals[step]);
+        }
+    }
+    for (const auto& [step, removal] : removals) {
+        if (removal.changesSomething)
             continue;
         const StepRecord record = ReadStep(buffer, step);
-        texts[std::size_t(step)].push_back(
-            Format("never changes anything: the relay is already %s at %s on each of its days",
-                   OnOff(record.relayOn()), StepTimeText(record).c_str()));
+        const char* state = OnOff(record.relayOn());
+        const std::string time = StepTimeText(record);
+        std::string text;
+        if (!removal.dependsOn.empty()) {
+            text = Format(Says::DependsOn, StepList(removal.dependsOn).c_str());
+        } else if (removal.statusDecides) {
+            text = Format(Says::StatusKeeps, state);
+        } else if (removal.sameMinute.empty()) {
+            text = Format(Says::AlreadyBefore, state, time.c_str(), state,
+                          StepList(removal.before).c_str());
+        } else if (removal.before.empty()) {
+            text = Format(Says::AlsoAtTheMinute, state, time.c_str(),
+                          StepList(removal.sameMinute).c_str());
+        } else {
+            std::set<int> makers = removal.before;
+            makers.insert(removal.sameMinute.begin(), removal.sameMinute.end());
+            text =
+                Format(Says::AlreadyOrAlso, state, time.c_str(), state, StepList(makers).c_str());
+        }
+        texts[std::size_t(step)].push_back(text);
     }
 }
 
@@ -101,24 +253,25 @@ void CheckStepRecords(const SetsBuffer& buffer, const BufferLayout& layout,
         if (record.cleared())
             continue;
         std::vector<std::string>& says = texts[std::size_t(step)];
-        if (record.hour() > LastHour)
-            says.push_back(Format("hour %d is no hour of the clock; the chart leaves the step out",
-                                  record.hour()));
-        if (record.minutes() > LastMinute)
-            says.push_back(
-                Format("minute %d is no minute of the clock; the chart leaves the step out",
-                       record.minutes()));
+        const Byte hour = record.time & HourMask;
+        if (!IsPackedBcd(hour))
+            says.push_back(Format(Says::HourNotBcd, hour, record.hour()));
+        else if (record.hour() > LastHour)
+            says.push_back(Format(Says::NoHour, record.hour()));
+        if (!IsPackedBcd(record.minute))
+            says.push_back(Format(Says::MinuteNotBcd, record.minute, record.minutes()));
+        else if (record.minutes() > LastMinute)
+            says.push_back(Format(Says::NoMinute, record.minutes()));
         if (!DayCodeIndex(record.dayMask()))
-            says.push_back(Format("day byte 0x%02X is no day code; the step list will rewrite it "
-                                  "to 0x%02X (%s)",
-                                  record.day, UnknownDayCodeReplacement,
+            says.push_back(Format(Says::DayCodeWillBeRewritten, record.day,
+                                  UnknownDayCodeReplacement,
                                   DayCodeText(UnknownDayCodeReplacement).c_str()));
     }
     for (const DayByteRewrite& rewrite : rewrites) {
         if (rewrite.step < layout.stepCount)
-            texts[std::size_t(rewrite.step)].push_back(
-                Format("day byte 0x%02X was no day code; the step list rewrote it to 0x%02X (%s)",
-                       rewrite.before, rewrite.after, DayCodeText(rewrite.after).c_str()));
+            texts[std::size_t(rewrite.step)].push_back(Format(Says::DayCodeRewritten,
+                                                              rewrite.before, rewrite.after,
+                                                              DayCodeText(rewrite.after).c_str()));
     }
 }
 
@@ -129,22 +282,28 @@ int DaysInMonth(int month, int year)
 }
 
 // The faults of one date of a set annual; none when it is a day of the calendar.
-std::vector<std::string> DateFaults(const char* which, int month, int day, int year,
-                                    bool yearHasBlank)
+std::vector<std::string> DateFaults(const Says::DateSays& says, const SkipDate& date)
 {
     std::vector<std::string> faults;
-    if (month < 1 || month > LastMonth)
-        faults.push_back(Format("%s month %d is no month", which, month));
-    if (day == BlankDay)
-        faults.push_back(Format("%s day is left blank", which));
-    else if (day < 1 || day > BlankDay)
-        faults.push_back(Format("%s day %d is no day", which, day));
-    if (yearHasBlank && year == BlankStartYear)
-        faults.push_back(Format("%s year is left blank", which));
-    else if (year > LastYear)
-        faults.push_back(Format("%s year %d is no year", which, year));
+    const int month = BcdToBinary(date.month);
+    const int day = BcdToBinary(date.day);
+    const int year = BcdToBinary(date.year);
+    if (!IsPackedBcd(date.month))
+        faults.push_back(Format(says.monthNotBcd, date.month, month));
+    else if (month < 1 || month > LastMonth)
+        faults.push_back(Format(says.noMonth, month));
+    if (date.day == BlankDayByte)
+        faults.push_back(says.blankDay);
+    else if (!IsPackedBcd(date.day))
+        faults.push_back(Format(says.dayNotBcd, date.day, day));
+    else if (day < 1 || day > LastDay)
+        faults.push_back(Format(says.noDay, day));
+    if (*says.blankYear && date.year == BlankStartYearByte)
+        faults.push_back(says.blankYear);
+    else if (!IsPackedBcd(date.year))
+        faults.push_back(Format(says.yearNotBcd, date.year, year));
     if (faults.empty() && day > DaysInMonth(month, year))
-        faults.push_back(Format("%s date %02d/%02d/%02d does not exist", which, month, day, year));
+        faults.push_back(Format(says.noSuchDate, month, day, year));
     return faults;
 }
 
@@ -155,18 +314,17 @@ void CheckAnnuals(const SetsBuffer& buffer, const BufferLayout& layout,
         const AnnualRecord r = ReadAnnual(buffer, layout, annual);
         if (r.cleared())
             continue;
-        const int start[] = {r.value(StartYearField), r.value(StartMonthField),
-                             r.value(StartDayField)};
-        const int end[] = {r.value(EndYearField), r.value(EndMonthField), r.value(EndDayField)};
-        std::vector<std::string> faults = DateFaults("start", start[1], start[2], start[0], true);
-        const std::vector<std::string> endFaults = DateFaults("end", end[1], end[2], end[0], false);
+        std::vector<std::string> faults = DateFaults(Says::StartDate, StartDateOf(r));
+        const std::vector<std::string> endFaults = DateFaults(Says::EndDate, EndDateOf(r));
         faults.insert(faults.end(), endFaults.begin(), endFaults.end());
-        if (faults.empty() && std::lexicographical_compare(end, end + 3, start, start + 3))
-            faults.push_back(Format("ends (%02d/%02d/%02d) before it starts (%02d/%02d/%02d)",
-                                    end[1], end[2], end[0], start[1], start[2], start[0]));
+        if (EndsBeforeItStarts(r))
+            faults.push_back(Format(Says::EndsBeforeStart, r.value(EndMonthField),
+                                    r.value(EndDayField), r.value(EndYearField),
+                                    r.value(StartMonthField), r.value(StartDayField),
+                                    r.value(StartYearField)));
         for (const std::string& fault : faults)
             findings.push_back(
-                {Finding::Line::Annual, annual, Format("Annual %02d: ", annual) + fault});
+                {Finding::Line::Annual, annual, Format(Says::AnnualLine, annual) + fault});
     }
 }
 
@@ -201,13 +359,50 @@ std::vector<Finding> CheckProgram(const SetsBuffer& buffer, const BufferLayout& 
                                   const std::vector<DayByteRewrite>& rewrites)
 {
     StepTexts texts(static_cast<std::size_t>(layout.stepCount));
-    CheckSwitches(chart, texts, buffer);
+    const std::set<int> inClash = CheckClashes(chart, buffer, texts);
+    CheckRemovals(chart, buffer, inClash, texts);
     CheckStepRecords(buffer, layout, rewrites, texts);
     std::vector<Finding> findings;
     for (int step = 0; step < layout.stepCount; ++step) {
-        for (const std::string& text : texts[std::size_t(step)])
-            findings.push_back({Finding::Line::Step, step, Format("Step %02d: ", step) + text});
+        std::set<std::string> said;
+        for (const std::string& text : texts[std::size_t(step)]) {
+            if (said.insert(text).second)
+                findings.push_back(
+                    {Finding::Line::Step, step, Format(Says::StepLine, step) + text});
+        }
     }
     CheckAnnuals(buffer, layout, findings);
     return findings;
+}
+
+SkipDate StartDateOf(const AnnualRecord& record)
+{
+    return {record.bytes[StartMonthField], record.bytes[StartDayField],
+            record.bytes[StartYearField]};
+}
+
+SkipDate EndDateOf(const AnnualRecord& record)
+{
+    return {record.bytes[EndMonthField], record.bytes[EndDayField], record.bytes[EndYearField]};
+}
+
+bool DateExists(const SkipDate& date)
+{
+    if (!IsPackedBcd(date.month) || !IsPackedBcd(date.day) || !IsPackedBcd(date.year))
+        return false;
+    const int month = BcdToBinary(date.month);
+    const int day = BcdToBinary(date.day);
+    return month >= 1 && month <= LastMonth && day >= 1 &&
+           day <= DaysInMonth(month, BcdToBinary(date.year));
+}
+
+bool EndsBeforeItStarts(const AnnualRecord& record)
+{
+    const SkipDate start = StartDateOf(record);
+    const SkipDate end = EndDateOf(record);
+    if (!DateExists(start) || !DateExists(end))
+        return false;
+    // Packed BCD orders as its numbers do.
+    const auto key = [](const SkipDate& d) { return std::tuple(d.year, d.month, d.day); };
+    return key(end) < key(start);
 }

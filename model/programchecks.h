@@ -21,7 +21,7 @@ std::vector<DayByteRewrite> DayBytesRewritten(const SetsBuffer& before, const Se
                                               const BufferLayout& layout);
 
 // Earlier rewrites that still stand in the image: the step is still in the layout and still
-// holds what the list wrote. A day code the user has chosen since ends the note.
+// holds what the list wrote. A day code chosen since ends the note.
 std::vector<DayByteRewrite> RewritesStillShown(const std::vector<DayByteRewrite>& rewrites,
                                                const SetsBuffer& buffer,
                                                const BufferLayout& layout);
@@ -36,16 +36,33 @@ struct Finding {
     friend bool operator==(const Finding&, const Finding&) = default;
 };
 
-// Looks the program over and changes nothing. Steps first, then annuals, each in number order:
-// - two set steps at the same day and minute with different relay states;
-// - a step that can never change anything: the relay already holds its state at its time on
-//   each of its days;
-// - a set step whose hour or minute the clock does not have;
+// Looks the program over and changes nothing. Steps first, then annuals, each in number order,
+// one finding a line and no line twice:
+// - two set steps switching to different states at the same day and minute (a clash);
+// - a step without which not one minute of the week's relay state would differ, named with the
+//   steps (or the status "Relay" setting) that make it so; and, where that hangs on which step
+//   of a clash the clock takes, the steps it depends on. A step in a clash is never said to
+//   change nothing: should it win, it does;
+// - a set step whose hour or minute byte is no packed BCD, or no hour or minute of the clock;
 // - a set step's day byte that is no day code: in the image (the list will rewrite it) or among
 //   `rewrites` (the list has rewritten it);
-// - a set annual with a date that does not exist (month 0 or above 12, day 0 or above the
-//   month's last day, a blank day or start year) or that ends before it starts. Years 00..99
-//   are 2000..2099: February has 29 days when the year divides by 4.
+// - a set annual with a byte that is no packed BCD, a date that does not exist (month 0 or
+//   above 12, day 0 or past the month's last day, a blank day or start year) or that ends
+//   before it starts.
 std::vector<Finding> CheckProgram(const SetsBuffer& buffer, const BufferLayout& layout,
                                   const WeekChart& chart,
                                   const std::vector<DayByteRewrite>& rewrites = {});
+
+// A date of a skip plan as its three bytes hold it. Years 00..99 are 2000..2099: February has
+// 29 days when the year divides by 4.
+struct SkipDate {
+    Byte month = 0;
+    Byte day = 0;
+    Byte year = 0;
+};
+SkipDate StartDateOf(const AnnualRecord& record);
+SkipDate EndDateOf(const AnnualRecord& record);
+// A day of the calendar: every byte packed BCD, the month 1..12, the day within the month.
+bool DateExists(const SkipDate& date);
+// Both dates exist and the end comes before the start.
+bool EndsBeforeItStarts(const AnnualRecord& record);

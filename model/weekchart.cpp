@@ -8,37 +8,46 @@ namespace {
 constexpr int HoursPerHalfDay = 12;
 constexpr int MinutesPerHour = 60;
 
-template <typename... Args> std::string Format(const char* format, Args... args)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
-
-// Adds the On stretch [from, to) of the week to the days it covers.
-void AddOn(WeekChart& chart, int from, int to)
+// Cuts the stretch [from, to) of the week, to <= from + MinutesPerWeek, into the piece each day
+// holds, wrapping past Saturday's end, and hands each to add(day, from, to).
+template <typename Add> void ForEachDayPiece(int from, int to, Add add)
 {
     while (from < to) {
-        const int day = from / MinutesPerDay;
-        const int dayEnd = (day + 1) * MinutesPerDay;
-        const int end = std::min(to, dayEnd);
-        std::vector<OnSpan>& spans = chart.on[static_cast<std::size_t>(day)];
-        const int spanFrom = from - day * MinutesPerDay;
-        const int spanTo = end - day * MinutesPerDay;
-        // Two switches to On in a row, or one at midnight, continue the span before.
-        if (!spans.empty() && spans.back().to == spanFrom)
-            spans.back().to = spanTo;
-        else
-            spans.push_back({spanFrom, spanTo});
+        const int dayStart = from / MinutesPerDay * MinutesPerDay;
+        const int end = std::min(to, dayStart + MinutesPerDay);
+        add(from / MinutesPerDay % DaysPerWeek, from - dayStart, end - dayStart);
         from = end;
     }
 }
 
+std::vector<SwitchMark> GroupByMinute(const std::vector<RelaySwitch>& switches)
+{
+    std::vector<SwitchMark> marks;
+    for (const RelaySwitch& change : switches) {
+        if (marks.empty() || marks.back().weekMinute() != change.weekMinute()) {
+            marks.push_back({change.day,
+                             change.minute,
+                             change.on ? SwitchMark::Kind::On : SwitchMark::Kind::Off,
+                             {}});
+        } else if ((marks.back().kind == SwitchMark::Kind::On) != change.on) {
+            marks.back().kind = SwitchMark::Kind::Clash;
+        }
+        marks.back().steps.push_back(change.step);
+    }
+    return marks;
+}
+
 } // namespace
+
+bool IsPackedBcd(Byte b)
+{
+    return (b >> 4) <= 9 && (b & 0x0F) <= 9;
+}
 
 bool StepRuns(const StepRecord& record)
 {
-    return !record.cleared() && record.hour() <= HoursPerHalfDay &&
+    return !record.cleared() && IsPackedBcd(record.time & HourMask) &&
+           record.hour() <= HoursPerHalfDay && IsPackedBcd(record.minute) &&
            record.minutes() < MinutesPerHour;
 }
 
@@ -61,6 +70,7 @@ std::vector<int> DaysOfMask(Byte mask)
 WeekChart ComputeWeekChart(const SetsBuffer& buffer, const BufferLayout& layout)
 {
     WeekChart chart;
+    chart.statusRelayOn = (buffer[FlagsByte] & RelayBit) != 0;
     for (int step = 0; step < layout.stepCount; ++step) {
         const StepRecord record = ReadStep(buffer, step);
         if (!StepRuns(record))
@@ -73,64 +83,57 @@ WeekChart ComputeWeekChart(const SetsBuffer& buffer, const BufferLayout& layout)
                   return a.weekMinute() != b.weekMinute() ? a.weekMinute() < b.weekMinute()
                                                           : a.step < b.step;
               });
+    chart.marks = GroupByMinute(chart.switches);
 
     // The week repeats, so the state at Sunday 00:00 is the one the week's last switch left.
-    bool on =
-        chart.switches.empty() ? (buffer[FlagsByte] & RelayBit) != 0 : chart.switches.back().on;
+    const auto addOn = [&chart](int day, int from, int to) {
+        std::vector<DaySpan>& spans = chart.on[std::size_t(day)];
+        // Two switches to On in a row, or one at midnight, continue the span before.
+        if (!spans.empty() && spans.back().to == from)
+            spans.back().to = to;
+        else
+            spans.push_back({from, to});
+    };
+    bool on = chart.switches.empty() ? chart.statusRelayOn : chart.switches.back().on;
     int from = 0;
     for (const RelaySwitch& change : chart.switches) {
         if (on)
-            AddOn(chart, from, change.weekMinute());
+            ForEachDayPiece(from, change.weekMinute(), addOn);
         from = change.weekMinute();
         on = change.on;
     }
     if (on)
-        AddOn(chart, from, MinutesPerWeek);
+        ForEachDayPiece(from, MinutesPerWeek, addOn);
+
+    // After a clash the state is unsure until the next mark, which may lie past the week's end.
+    const int markCount = int(chart.marks.size());
+    for (int k = 0; k < markCount; ++k) {
+        if (chart.marks[std::size_t(k)].kind != SwitchMark::Kind::Clash)
+            continue;
+        const int start = chart.marks[std::size_t(k)].weekMinute();
+        const int next = chart.marks[std::size_t((k + 1) % markCount)].weekMinute();
+        const int end = next > start ? next : next + MinutesPerWeek;
+        ForEachDayPiece(start, end, [&chart, k](int day, int a, int b) {
+            chart.unsure[std::size_t(day)].push_back({a, b, k});
+        });
+    }
+    for (std::vector<UnsureSpan>& spans : chart.unsure)
+        std::sort(spans.begin(), spans.end(),
+                  [](const UnsureSpan& a, const UnsureSpan& b) { return a.from < b.from; });
     return chart;
+}
+
+std::string ClockTimeText(int minuteOfDay)
+{
+    const int hour = minuteOfDay / MinutesPerHour;
+    const int onDial = hour % HoursPerHalfDay == 0 ? HoursPerHalfDay : hour % HoursPerHalfDay;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d %s", onDial, minuteOfDay % MinutesPerHour,
+                  hour < HoursPerHalfDay ? "Am" : "Pm");
+    return text;
 }
 
 std::string StepTimeText(const StepRecord& record)
 {
-    return Format("%02d:%02d %s", record.hour(), record.minutes(), record.pm() ? "Pm" : "Am");
-}
-
-std::vector<std::string> SkipPlanLines(const SetsBuffer& buffer, const BufferLayout& layout)
-{
-    std::vector<std::string> lines;
-    for (int annual = 0; annual < layout.annualCount; ++annual) {
-        const AnnualRecord record = ReadAnnual(buffer, layout, annual);
-        if (record.cleared())
-            continue;
-        lines.push_back(Format("Skip %02d/%02d/%02d \u2013 %02d/%02d/%02d",
-                               record.value(StartMonthField), record.value(StartDayField),
-                               record.value(StartYearField), record.value(EndMonthField),
-                               record.value(EndDayField), record.value(EndYearField)));
-    }
-    return lines;
-}
-
-std::string StatusInWords(const SetsBuffer& buffer)
-{
-    // The words of the status controls; the DST byte reads as its control does: 0 is "No",
-    // 1..127 are "Yes", and a byte of 128 or more shows neither.
-    const int dst = static_cast<signed char>(buffer[DstByte]);
-    const std::string dstWord =
-        dst < 0 ? Format("neither (byte 0x%02X)", buffer[DstByte]) : (dst ? "Yes" : "No");
-    const int pulse = BcdToBinary(buffer[PulseByte]);
-    const std::string pulseWord = pulse == 0 ? std::string("OFF") : std::to_string(pulse);
-    const Byte flags = buffer[FlagsByte];
-    return "DST: " + dstWord + ", Relay: " + ((flags & RelayBit) ? "On" : "Off") +
-           ", EL Lamp: " + ((flags & ElLampBit) ? "On" : "Off") + ", Pulse: " + pulseWord;
-}
-
-std::string UsageLine(const SetsBuffer& buffer, const BufferLayout& layout)
-{
-    int steps = 0;
-    for (int step = 0; step < layout.stepCount; ++step)
-        steps += ReadStep(buffer, step).cleared() ? 0 : 1;
-    int annuals = 0;
-    for (int annual = 0; annual < layout.annualCount; ++annual)
-        annuals += ReadAnnual(buffer, layout, annual).cleared() ? 0 : 1;
-    return Format("steps used %d of %d, annuals used %d of %d", steps, layout.stepCount, annuals,
-                  layout.annualCount);
+    return ClockTimeText(MinuteOfDay(record));
 }

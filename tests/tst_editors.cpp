@@ -2,6 +2,7 @@
 #include "ui/weekchartview.h"
 #include "ui/weekchartwindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QHelpEvent>
@@ -52,6 +53,8 @@ private slots:
     void wheelChoosesOnlyInAListWithFocus();
     void everyKindOfChangeIsUndoneAndRedoneFromTheKeyboard();
     void weekChartFollowsTheProgramAndChoosesLines();
+    void weekChartShowsEverySwitch();
+    void weekChartFromTheKeyboardAndToAScreenReader();
 
 private:
     std::unique_ptr<TestApp> app;
@@ -590,6 +593,119 @@ void TestEditors::weekChartFollowsTheProgramAndChoosesLines()
     QCOMPARE(window.editState().currentAnnual, 2);
     QCOMPARE(app->find<QListWidget>("annualList")->currentRow(), 2);
     QCOMPARE(app->find<QComboBox>("annualNumberCombo")->currentIndex(), 2);
+}
+
+// A switch one minute before the next still shows, and a clash is drawn and told as one.
+void TestEditors::weekChartShowsEverySwitch()
+{
+    WriteStep(app->buffer, 0, {0x08, 0x00, 0xBE}); // weekdays 8:00 Am On
+    WriteStep(app->buffer, 1, {0x85, 0x00, 0x3E}); // weekdays 5:00 Pm Off
+    WriteStep(app->buffer, 2, {0x08, 0x00, 0x02}); // Monday 8:00 Am Off: a clash with step 00
+    WriteStep(app->buffer, 3, {0x92, 0x00, 0x08}); // Wednesday 12:00 Pm Off, for one minute
+    WriteStep(app->buffer, 4, {0x92, 0x01, 0x88});
+    WriteStep(app->buffer, 5, {0x08, 0x00, 0x81}); // Sunday 8:00 Am On, for one minute
+    WriteStep(app->buffer, 6, {0x08, 0x01, 0x01});
+    MainWindow& window = app->start();
+    QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+    WeekChartView* chart = window.weekChartWindow()->chartView();
+    const QImage picture = chart->grab().toImage();
+    const auto colour = [&](int minute, int y) {
+        return QColor(picture.pixel(chart->xOfMinute(minute), y));
+    };
+    const auto middle = [&](int day) { return chart->barRect(day).center().y(); };
+    const QColor on = WeekChartView::OnColour;
+    QCOMPARE(colour(8 * 60, middle(0)), on);
+    QCOMPARE(colour(12 * 60, middle(3)), QColor(Qt::white));
+    QCOMPARE(colour(12 * 60 - 5, middle(3)), on);
+    QCOMPARE(colour(12 * 60 + 5, middle(3)), on);
+
+    // Monday's clash: a diamond of its own below the bar, the bar hatched along its top up to
+    // the next switch, the rest of the bar as the higher step has it.
+    const int markMiddle = chart->barRect(1).bottom() + 2 + 3;
+    QCOMPARE(colour(8 * 60, markMiddle), QColor(WeekChartView::ClashColour));
+    QCOMPARE(colour(12 * 60, middle(1)), QColor(Qt::white));
+    int hatched = 0;
+    for (int y = chart->barRect(1).top(); y < chart->barRect(1).top() + 5; ++y) {
+        for (int minute = 8 * 60; minute < 17 * 60; minute += 3)
+            hatched += colour(minute, y) == QColor(WeekChartView::ClashEdgeColour) ? 1 : 0;
+    }
+    QVERIFY(hatched > 0);
+    const QPoint mark(chart->xOfMinute(8 * 60), markMiddle);
+    QHelpEvent help(QEvent::ToolTip, mark, chart->mapToGlobal(mark));
+    QApplication::sendEvent(chart, &help);
+    QTRY_COMPARE(QToolTip::text(),
+                 QStringLiteral("steps 00 and 02 switch at the same minute; which "
+                                "wins on the clock is unknown:\n"
+                                "Step # 00  Wdy  08:00 Am  On \n"
+                                "Step # 02  Mon  08:00 Am  Off"));
+
+    // A line at every hour between the rows.
+    const int between = chart->barRect(0).bottom() + 12;
+    QVERIFY(colour(60, between) != colour(90, between));
+}
+
+void TestEditors::weekChartFromTheKeyboardAndToAScreenReader()
+{
+    WriteStep(app->buffer, 3, {0x07, 0x00, 0x88}); // Wednesday 7:00 Am On, twice
+    WriteStep(app->buffer, 1, {0x07, 0x00, 0x88});
+    WriteStep(app->buffer, 2, {0x85, 0x00, 0x08}); // Wednesday 5:00 Pm Off
+    MainWindow& window = app->start();
+    QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+    WeekChartWindow* chartWindow = window.weekChartWindow();
+    WeekChartView* chart = chartWindow->chartView();
+    chartWindow->activateWindow();
+    QTRY_VERIFY(chartWindow->isActiveWindow());
+
+    // What a screen reader reads: named parts, each day in words, each switch a button.
+    const auto* checks = chartWindow->findChild<QListWidget*>("checksList");
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QListWidget*>(checks))
+                 ->text(QAccessible::Name),
+             QStringLiteral("Program checks"));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(chart);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Week chart"));
+    QCOMPARE(face->childCount(), 7);
+    const int wednesday = int(std::find(chart->rowDays().begin(), chart->rowDays().end(), 3) -
+                              chart->rowDays().begin());
+    QAccessibleInterface* day = face->child(wednesday);
+    QCOMPARE(day->text(QAccessible::Name), QStringLiteral("Wednesday: On 07:00 to 17:00"));
+    QCOMPARE(face->child((wednesday + 1) % 7)->text(QAccessible::Name),
+             QStringLiteral("Thursday: Off all day"));
+    QCOMPARE(day->childCount(), 3);
+    QCOMPARE(day->child(1)->text(QAccessible::Name),
+             QStringLiteral("Step 03 switches On at 07:00 Am on Wednesday, the same minute as "
+                            "step 01"));
+    QVERIFY(day->child(1)->state().focusable);
+    QVERIFY(day->child(1)->actionInterface());
+
+    // The arrow keys go from switch to switch, the focused one for a screen reader; Enter
+    // chooses the step in the main window, which comes to the front.
+    chart->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(chart->hasFocus());
+    QTest::keyClick(chart, Qt::Key_Home);
+    QTest::keyClick(chart, Qt::Key_Right);
+    QTest::keyClick(chart, Qt::Key_Right);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Step 02 switches Off at 05:00 Pm on Wednesday"));
+    QVERIFY(day->child(2)->state().focused);
+    QCOMPARE(face->focusChild(), day->child(2));
+    QTest::keyClick(chart, Qt::Key_Return);
+    QCOMPARE(window.editState().currentStep, 2);
+    QCOMPARE(app->find<QListWidget>("stepList")->currentRow(), 2);
+    QTRY_VERIFY(window.isActiveWindow());
+    QVERIFY(app->find<QListWidget>("stepList")->hasFocus());
+    // A screen reader presses a switch's button.
+    day->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(window.editState().currentStep, 1);
+
+    // Escape and Ctrl+W close the chart.
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        window.activateWindow(); // as the desktop does when the chart closes
+        QTRY_VERIFY(window.isActiveWindow());
+        QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+        QTRY_VERIFY(chartWindow->isActiveWindow());
+        QTest::keyClick(chartWindow, key.key(), key.keyboardModifiers());
+        QVERIFY(chartWindow->isHidden());
+    }
 }
 
 QTEST_MAIN(TestEditors)

@@ -1,7 +1,9 @@
 #include "model/listlines.h"
 #include "model/programchecks.h"
 #include "model/programeditor.h"
+#include "model/programoverview.h"
 #include "model/weekchart.h"
+#include "ui/windowplacement.h"
 
 #include <QTest>
 
@@ -52,9 +54,39 @@ QString OnSpans(const WeekChart& chart)
     QStringList days;
     for (int day = 0; day < DaysPerWeek; ++day) {
         QString text = QString::fromLatin1(WeekDayNames[std::size_t(day)].data(), 3);
-        for (const OnSpan& span : chart.on[std::size_t(day)])
+        for (const DaySpan& span : chart.on[std::size_t(day)])
             text += QLatin1Char(' ') + Clock(span.from) + QLatin1Char('-') + Clock(span.to);
         if (!chart.on[std::size_t(day)].empty())
+            days << text;
+    }
+    return days.join(QStringLiteral(" | "));
+}
+
+// "Mon 07:30 Clash 03 05 | Mon 09:00 Off 06": every mark of the week, with its steps.
+QString Marks(const WeekChart& chart)
+{
+    const char* kinds[] = {"On", "Off", "Clash"};
+    QStringList marks;
+    for (const SwitchMark& mark : chart.marks) {
+        QString text = QString::fromLatin1(WeekDayNames[std::size_t(mark.day)].data(), 3) +
+                       QLatin1Char(' ') + Clock(mark.minute) + QLatin1Char(' ') +
+                       QLatin1String(kinds[int(mark.kind)]);
+        for (int step : mark.steps)
+            text += QString::asprintf(" %02d", step);
+        marks << text;
+    }
+    return marks.join(QStringLiteral(" | "));
+}
+
+// "Mon 07:30-09:00": the stretches whose state hangs on a clash, Sunday first.
+QString Unsure(const WeekChart& chart)
+{
+    QStringList days;
+    for (int day = 0; day < DaysPerWeek; ++day) {
+        QString text = QString::fromLatin1(WeekDayNames[std::size_t(day)].data(), 3);
+        for (const UnsureSpan& span : chart.unsure[std::size_t(day)])
+            text += QLatin1Char(' ') + Clock(span.from) + QLatin1Char('-') + Clock(span.to);
+        if (!chart.unsure[std::size_t(day)].empty())
             days << text;
     }
     return days.join(QStringLiteral(" | "));
@@ -86,11 +118,15 @@ private slots:
     void minuteOfDay();
     void chart_data();
     void chart();
+    void marks_data();
+    void marks();
     void checks_data();
     void checks();
     void checksNameTheirLine();
     void layoutSwitchRewritesAnnualYearsAndTheChecksSaySo();
     void summary();
+    void chartWindowOpensInSight_data();
+    void chartWindowOpensInSight();
 };
 
 void TestWeekChart::minuteOfDay_data()
@@ -169,6 +205,42 @@ void TestWeekChart::chart()
     QTEST(OnSpans(ComputeWeekChart(buffer, LayoutOf(buffer))), "onSpans");
 }
 
+void TestWeekChart::marks_data()
+{
+    QTest::addColumn<QStringList>("program");
+    QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("unsure");
+
+    QTest::newRow("a clash is one mark, unsure up to the next switch")
+        << QStringList{"step 03 Mon 07:30 Am On", "step 05 Wdy 07:30 Am Off",
+                       "step 06 Mon 09:00 Am Off"}
+        << "Mon 07:30 Clash 03 05 | Mon 09:00 Off 06 | Tue 07:30 Off 05 | Wed 07:30 Off 05 | "
+           "Thu 07:30 Off 05 | Fri 07:30 Off 05"
+        << "Mon 07:30-09:00";
+    QTest::newRow("the same state at one minute is one sure mark")
+        << QStringList{"step 00 Mon 08:00 Am On", "step 01 Mon 08:00 Am On",
+                       "step 02 Mon 08:01 Am Off"}
+        << "Mon 08:00 On 00 01 | Mon 08:01 Off 02"
+        << "";
+    QTest::newRow("unsure past the week's end")
+        << QStringList{"step 00 Sat 11:00 Pm On", "step 01 Sat 11:00 Pm Off",
+                       "step 02 Sun 06:00 Am On"}
+        << "Sun 06:00 On 02 | Sat 23:00 Clash 00 01"
+        << "Sun 00:00-06:00 | Sat 23:00-24:00";
+    QTest::newRow("no mark for times that are not packed BCD")
+        << QStringList{"step 00 raw 0A 30 BE", "step 01 raw 87 3F BE"} << ""
+        << "";
+}
+
+void TestWeekChart::marks()
+{
+    QFETCH(QStringList, program);
+    const SetsBuffer buffer = Program(program);
+    const WeekChart chart = ComputeWeekChart(buffer, LayoutOf(buffer));
+    QTEST(Marks(chart), "marks");
+    QTEST(Unsure(chart), "unsure");
+}
+
 void TestWeekChart::checks_data()
 {
     QTest::addColumn<QStringList>("program");
@@ -179,27 +251,59 @@ void TestWeekChart::checks_data()
                        "step 02 Sat 09:00 Am On", "annual 00 12 24 13 01 02 14",
                        "annual 01 02 29 12 03 01 12"}
         << QStringList{};
-    QTest::newRow("two states at one minute")
+    QTest::newRow("a step after a clash depends on its winner")
         << QStringList{"step 03 Mon 07:30 Am On", "step 05 Wdy 07:30 Am Off",
                        "step 06 Mon 09:00 Am Off"}
         << QStringList{"Step 05: switches Off at 07:30 Am on Mon, the same minute as step 03 "
                        "switches On; which wins on the clock is unknown",
-                       "Step 06: never changes anything: the relay is already Off at 09:00 Am on "
-                       "each of its days"};
-    QTest::newRow("the same state twice at one minute")
+                       "Step 06: whether it changes anything depends on step 03 and step 05, "
+                       "which switch at the same minute before it; which wins on the clock is "
+                       "unknown"};
+    QTest::newRow("made redundant by a lower step at the same minute")
         << QStringList{"step 00 Wdy 08:00 Am On", "step 01 Mon 08:00 Am On",
                        "step 02 Wdy 05:00 Pm Off"}
-        << QStringList{"Step 01: never changes anything: the relay is already On at 08:00 Am on "
-                       "each of its days"};
-    QTest::newRow("a step alone never changes anything")
-        << QStringList{"step 00 Edy 07:00 Am On"}
-        << QStringList{"Step 00: never changes anything: the relay is already On at 07:00 Am on "
-                       "each of its days"};
+        << QStringList{"Step 01: never changes anything: on each of its days the relay is "
+                       "switched On at the same minute (08:00 Am) by step 00"};
+    QTest::newRow("made redundant by a higher step at the same minute")
+        << QStringList{"step 00 raw 08 00 82", "step 01 raw 08 00 BE", "step 02 Wdy 05:00 Pm Off"}
+        << QStringList{"Step 00: never changes anything: on each of its days the relay is "
+                       "switched On at the same minute (08:00 Am) by step 01"};
+    QTest::newRow("made redundant by a higher step before it")
+        << QStringList{"step 00 Wdy 08:00 Am On", "step 01 Mon 06:00 Pm Off",
+                       "step 05 Wdy 05:00 Pm Off"}
+        << QStringList{"Step 01: never changes anything: the relay is already Off at 06:00 Pm on "
+                       "each of its days, switched Off before by step 05"};
+    QTest::newRow("made redundant on one day before, on the other at the same minute")
+        << QStringList{"step 00 Sat 08:00 Am On", "step 01 Edy 06:00 Pm Off",
+                       "step 02 Wnd 08:00 Am On", "step 03 Sun 07:00 Am On"}
+        << QStringList{"Step 00: never changes anything: on each of its days the relay is "
+                       "switched On at the same minute (08:00 Am) by step 02",
+                       "Step 02: never changes anything: on each of its days the relay is already "
+                       "On at 08:00 Am or switched On at that minute, by step 00 and step 03"};
+    QTest::newRow("a lone step switches the whole week")
+        << QStringList{"step 00 Edy 07:00 Am On"} << QStringList{};
+    QTest::newRow("a lone Off step against the status Relay On")
+        << QStringList{"flags 80", "step 00 raw 90 00 7F"} << QStringList{};
+    QTest::newRow("a lone step the status Relay already keeps")
+        << QStringList{"flags 80", "step 00 Edy 07:00 Am On"}
+        << QStringList{"Step 00: never changes anything: no other step switches the relay, and "
+                       "the status Relay setting keeps it On"};
     QTest::newRow("times the clock does not have")
         << QStringList{"step 04 raw 13 30 BE", "step 05 raw 87 75 BE"}
         << QStringList{"Step 04: hour 13 is no hour of the clock; the chart leaves the step out",
                        "Step 05: minute 75 is no minute of the clock; the chart leaves the step "
                        "out"};
+    QTest::newRow("hour and minute bytes that are not packed BCD")
+        << QStringList{"step 00 Edy 06:00 Am On", "step 01 Edy 06:00 Pm Off",
+                       "step 04 raw 0A 30 BE", "step 05 raw 87 3F 3E", "step 06 raw FF FF 7F"}
+        << QStringList{"Step 04: hour 0x0A is not packed BCD (the list shows it as 10); the chart "
+                       "leaves the step out",
+                       "Step 05: minute 0x3F is not packed BCD (the list shows it as 45); the "
+                       "chart leaves the step out",
+                       "Step 06: hour 0x7F is not packed BCD (the list shows it as 85); the chart "
+                       "leaves the step out",
+                       "Step 06: minute 0xFF is not packed BCD (the list shows it as 165); the "
+                       "chart leaves the step out"};
     QTest::newRow("a day byte that is no day code")
         << QStringList{"step 02 raw 87 30 83", "step 03 Edy 11:00 Pm Off", "step 04 raw 00 00 03"}
         << QStringList{"Step 02: day byte 0x83 is no day code; the step list will rewrite it to "
@@ -208,6 +312,9 @@ void TestWeekChart::checks_data()
                               << QStringList{"Annual 00: start month 13 is no month"};
     QTest::newRow("day 0") << QStringList{"annual 01 03 00 13 04 01 13"}
                            << QStringList{"Annual 01: start day 0 is no day"};
+    QTest::newRow("a day byte that is not packed BCD")
+        << QStringList{"annual 01 03 1A 13 04 01 13"}
+        << QStringList{"Annual 01: start day 0x1A is not packed BCD (the list shows it as 20)"};
     QTest::newRow("blank day") << QStringList{"annual 02 03 15 13 04 32 13"}
                                << QStringList{"Annual 02: end day is left blank"};
     QTest::newRow("blank start year") << QStringList{"annual 00 03 15 A0 04 01 13"}
@@ -222,7 +329,8 @@ void TestWeekChart::checks_data()
     QTest::newRow("end month 0") << QStringList{"annual 00 03 15 13 00 01 13"}
                                  << QStringList{"Annual 00: end month 0 is no month"};
     QTest::newRow("end year 100") << QStringList{"annual 00 03 15 13 04 01 A0"}
-                                  << QStringList{"Annual 00: end year 100 is no year"};
+                                  << QStringList{"Annual 00: end year 0xA0 is not packed BCD (the "
+                                                 "list shows it as 100)"};
     QTest::newRow("end before start")
         << QStringList{"annual 00 04 01 13 03 15 13"}
         << QStringList{"Annual 00: ends (03/15/13) before it starts (04/01/13)"};
@@ -281,7 +389,8 @@ void TestWeekChart::layoutSwitchRewritesAnnualYearsAndTheChecksSaySo()
 
 void TestWeekChart::summary()
 {
-    QStringList program{"flags 84", "annual 01 03 15 13 04 01 13", "annual 07 12 24 13 01 02 14"};
+    QStringList program{"flags 84", "annual 01 03 15 13 04 01 13", "annual 02 06 32 A0 06 10 26",
+                        "annual 03 04 01 13 03 15 13", "annual 07 12 24 13 01 02 14"};
     for (int step = 0; step < 9; ++step)
         program << QStringLiteral("step %1 Wdy 0%2:00 Am On")
                        .arg(step, 2, 10, QChar('0'))
@@ -290,23 +399,55 @@ void TestWeekChart::summary()
     buffer[DstByte] = 3;
     buffer[PulseByte] = 0x25;
     QCOMPARE(QString::fromStdString(UsageLine(buffer, SixteenStepLayout)),
-             QStringLiteral("steps used 9 of 16, annuals used 2 of 10"));
+             QStringLiteral("steps used 9 of 16, annuals used 4 of 10"));
     QCOMPARE(QString::fromStdString(StatusInWords(buffer)),
              QStringLiteral("DST: Yes, Relay: On, EL Lamp: On, Pulse: 25"));
-    const std::vector<std::string> skips = SkipPlanLines(buffer, SixteenStepLayout);
-    QCOMPARE(skips.size(), 2u);
-    QCOMPARE(QString::fromStdString(skips[0]), QStringLiteral("Skip 03/15/13 – 04/01/13"));
-    QCOMPARE(QString::fromStdString(skips[1]), QStringLiteral("Skip 12/24/13 – 01/02/14"));
+    QStringList skips;
+    for (const std::string& line : SkipPlanLines(buffer, SixteenStepLayout))
+        skips << QString::fromStdString(line);
+    QCOMPARE(skips, (QStringList{"Annual 01: skip 15 Mar 2013 – 1 Apr 2013",
+                                 "Annual 02: skip 06/32/100 (no such date) – 10 Jun 2026",
+                                 "Annual 03: skip 1 Apr 2013 – 15 Mar 2013 (ends before it starts)",
+                                 "Annual 07: skip 24 Dec 2013 – 2 Jan 2014"}));
 
-    // 30 steps, 3 annuals: annual 07 is annual 00 now, and the bytes of annual 01 are the set
-    // steps 18 and 19.
+    // 30 steps, 3 annuals: annual 07 is annual 00 now, and the bytes of annuals 01..03 are the
+    // set steps 18 to 23.
     buffer[FlagsByte] = 0x01;
     buffer[DstByte] = 0;
     buffer[PulseByte] = 0;
     QCOMPARE(QString::fromStdString(UsageLine(buffer, ThirtyStepLayout)),
-             QStringLiteral("steps used 11 of 30, annuals used 1 of 3"));
+             QStringLiteral("steps used 15 of 30, annuals used 1 of 3"));
     QCOMPARE(QString::fromStdString(StatusInWords(buffer)),
              QStringLiteral("DST: No, Relay: Off, EL Lamp: Off, Pulse: OFF"));
+}
+
+// The chart window opens beside the main window where the screen has room, else below it,
+// else over it where it hides least of the step list. The main window is centred, as it opens.
+void TestWeekChart::chartWindowOpensInSight_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QPoint>("chart");
+
+    QTest::newRow("1920x1080: to the right")
+        << QRect(0, 0, 1920, 1050) << QRect(754, 290, 412, 470) << QPoint(1174, 290);
+    QTest::newRow("main window at the right edge: to the left")
+        << QRect(0, 0, 1920, 1050) << QRect(1400, 100, 412, 470) << QPoint(738, 100);
+    QTest::newRow("a tall screen: below")
+        << QRect(0, 0, 1024, 1400) << QRect(306, 50, 412, 470) << QPoint(306, 528);
+    QTest::newRow("1600x1000: over the main window's right edge, clear of the step list")
+        << QRect(0, 0, 1600, 1000) << QRect(594, 265, 412, 470) << QPoint(946, 0);
+    QTest::newRow("1366x768: over it, hiding the least of the step list")
+        << QRect(0, 0, 1366, 740) << QRect(477, 135, 412, 470) << QPoint(712, 0);
+}
+
+void TestWeekChart::chartWindowOpensInSight()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, main);
+    const QSize chart(654, 545);
+    const QRect stepList(main.left() + 40, main.top() + 120, 225, 60);
+    QTEST(PlaceBeside(screen, main, chart, stepList), "chart");
 }
 
 QTEST_APPLESS_MAIN(TestWeekChart)

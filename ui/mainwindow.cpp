@@ -295,10 +295,24 @@ void MainWindow::showWeekChart()
 {
     if (!weekChart) {
         weekChart = new WeekChartWindow(
-            [this] { return OverviewOf(buffer, editor.layout(), changes.rewrites()); }, this);
+            [this] { return OverviewOf(buffer, editor.layout(), changes.rewrites()); }, this,
+            form.stepList);
         connect(&changes, &ProgramChanges::programChanged, weekChart, &WeekChartWindow::refresh);
-        connect(weekChart, &WeekChartWindow::stepChosen, this, &MainWindow::chooseStep);
-        connect(weekChart, &WeekChartWindow::annualChosen, this, &MainWindow::chooseAnnual);
+        // What the chart chooses is shown in front, whatever the chart covers.
+        const auto bringForward = [this](QWidget* list) {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+            list->setFocus(Qt::OtherFocusReason);
+        };
+        connect(weekChart, &WeekChartWindow::stepChosen, this, [this, bringForward](int step) {
+            chooseStep(step);
+            bringForward(form.stepList);
+        });
+        connect(weekChart, &WeekChartWindow::annualChosen, this, [this, bringForward](int annual) {
+            chooseAnnual(annual);
+            bringForward(form.annualList);
+        });
         weekChart->addActions({form.undoAction, form.redoAction}); // its keys work there too
     }
     weekChart->show();

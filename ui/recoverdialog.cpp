@@ -45,6 +45,7 @@ RecoverDialog::RecoverDialog(const std::vector<KeptProgram>& kept, QWidget* pare
     keptList->setObjectName(QStringLiteral("keptList"));
     keptList->setGeometry(12, 30, 436, 220);
     heading->setBuddy(keptList);
+    keptList->setAccessibleName(tr("Programs left unsaved"));
     for (const KeptProgram& program : kept)
         keptList->addItem(Describe(program));
     keptList->setCurrentRow(0);

@@ -1,8 +1,10 @@
 #include "ui/weekchartwindow.h"
 
 #include "ui/weekchartview.h"
+#include "ui/windowplacement.h"
 #include "ui/windowstyle.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -11,7 +13,6 @@
 namespace {
 
 constexpr int ChecksListHeight = 112;
-constexpr int Gap = 8; // between the main window and this one
 
 QLabel* Text(QWidget* parent, const char* name)
 {
@@ -23,33 +24,46 @@ QLabel* Text(QWidget* parent, const char* name)
 
 } // namespace
 
-WeekChartWindow::WeekChartWindow(std::function<ProgramOverview()> overview, QWidget* parent)
+WeekChartWindow::WeekChartWindow(std::function<ProgramOverview()> overview, QWidget* parent,
+                                 QWidget* keepInSight)
     : QWidget(parent, Qt::Window)
     , overview(std::move(overview))
+    , keepInSight(keepInSight)
 {
     setObjectName(QStringLiteral("weekChartWindow"));
-    setWindowTitle(QStringLiteral("Week Chart"));
+    setWindowTitle(tr("Week Chart"));
     setFont(WindowFont());
 
     chart = new WeekChartView(this);
     skipPlansLabel = Text(this, "skipPlansLabel");
+    leftOutLabel = Text(this, "leftOutLabel");
+    leftOutLabel->setText(tr("The bars show the steps alone: they leave out the skip plans and "
+                             "Pulse."));
     statusLabel = Text(this, "statusLabel");
     usageLabel = Text(this, "usageLabel");
     checksLabel = Text(this, "checksLabel");
     checksLabel->setFont(HeadingFont(WindowFont().pointSize()));
     checksList = new QListWidget(this);
     checksList->setObjectName(QStringLiteral("checksList"));
+    checksList->setAccessibleName(tr("Program checks"));
     checksList->setFixedHeight(ChecksListHeight);
     checksList->setWordWrap(true); // a check's text is read whole, not cut at the edge
     checksList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    checksLabel->setBuddy(checksList);
 
     auto* column = new QVBoxLayout(this);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    for (QWidget* part : std::initializer_list<QWidget*>{chart, skipPlansLabel, statusLabel,
-                                                         usageLabel, checksLabel, checksList})
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             chart, skipPlansLabel, leftOutLabel, statusLabel, usageLabel, checksLabel, checksList})
         column->addWidget(part);
 
-    connect(chart, &WeekChartView::stepClicked, this, &WeekChartWindow::stepChosen);
+    auto* closeAction = new QAction(tr("Close"), this);
+    closeAction->setObjectName(QStringLiteral("closeAction"));
+    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    addAction(closeAction);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+
+    connect(chart, &WeekChartView::stepChosen, this, &WeekChartWindow::stepChosen);
     connect(checksList, &QListWidget::itemClicked, this, &WeekChartWindow::findingChosen);
     connect(checksList, &QListWidget::itemActivated, this, &WeekChartWindow::findingChosen);
 }
@@ -68,15 +82,14 @@ void WeekChartWindow::fill()
     QStringList skips;
     for (const std::string& line : shown.skipPlans)
         skips << QString::fromStdString(line);
-    skipPlansLabel->setText(skips.isEmpty() ? QStringLiteral("No skip plan is set.")
+    skipPlansLabel->setText(skips.isEmpty() ? tr("No skip plan is set.")
                                             : skips.join(QLatin1Char('\n')));
     statusLabel->setText(QString::fromStdString(shown.status));
     usageLabel->setText(QString::fromStdString(shown.usage));
 
     findings = shown.findings;
-    checksLabel->setText(findings.empty()
-                             ? QStringLiteral("Program checks: none")
-                             : QStringLiteral("Program checks: %1").arg(findings.size()));
+    checksLabel->setText(findings.empty() ? tr("Program checks: none")
+                                          : tr("Program checks: %1").arg(findings.size()));
     checksList->clear();
     for (const Finding& finding : findings)
         checksList->addItem(QString::fromStdString(finding.text));
@@ -105,18 +118,21 @@ void WeekChartWindow::findingChosen(QListWidgetItem* item)
         emit annualChosen(finding.index);
 }
 
-// The first time, beside the main window, where the screen has room, so that both can be seen
-// while editing; otherwise in the middle of the screen. Later showings keep where it was left.
+// The first time only; later showings keep where the user left it. The desktop frames this
+// window as it maps it: its frame is reckoned to be like the main window's.
 void WeekChartWindow::placeBesideParent()
 {
-    const QScreen* screen = this->screen();
-    if (!screen)
+    const QWidget* main = parentWidget();
+    const QScreen* screen = main ? main->screen() : this->screen();
+    if (!main || !screen)
         return;
-    const QRect room = screen->availableGeometry();
-    const QRect main = parentWidget() ? parentWidget()->frameGeometry() : QRect();
-    QRect frame(QPoint(), frameGeometry().size());
-    frame.moveTopLeft(QPoint(main.right() + Gap, main.top()));
-    if (main.isNull() || !room.contains(frame))
-        frame.moveCenter(room.center());
-    move(frame.topLeft());
+    const QRect mainFrame = main->frameGeometry();
+    const QRect mainInside = main->geometry();
+    const QMargins frame(mainInside.left() - mainFrame.left(), mainInside.top() - mainFrame.top(),
+                         mainFrame.right() - mainInside.right(),
+                         mainFrame.bottom() - mainInside.bottom());
+    const QRect keep = keepInSight && keepInSight->isVisible()
+                           ? QRect(keepInSight->mapToGlobal(QPoint()), keepInSight->size())
+                           : mainFrame;
+    move(PlaceBeside(screen->availableGeometry(), mainFrame, size().grownBy(frame), keep));
 }
