@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <ctime>
+
 // The device each COM number stands for, as the user chose it (kept per user by the windows).
 // An empty string means no choice: the built-in port of that number.
 using PortChoice = std::function<std::string(int comNumber)>;
@@ -27,6 +29,24 @@ std::optional<std::string> SerialDevicePath(const std::string& portName,
 // Milliseconds of CLOCK_MONOTONIC, kept to the low 32 bits.
 std::uint32_t MonotonicTickMs();
 
+// When the driver cannot sleep until CTS changes, the port reads the line between pauses. A
+// clock answers each DTR edge after about the same time, so the pauses aim just before the
+// moment its last answer to an edge of the same direction was read, and stay short around it:
+// an answer is read a fraction of a millisecond after it comes, with a few reads a wait.
+class PollSchedule {
+public:
+    void edge(std::int64_t nowNs, bool dtrOn, bool cts);
+    void read(std::int64_t nowNs, bool cts);
+    std::int64_t pauseNs(std::int64_t nowNs) const;
+
+private:
+    std::int64_t edgeNs = 0;
+    bool rising = false;
+    bool ctsAtEdge = false;
+    bool answered = true;
+    std::int64_t answerNs[2] = {0, 0}; // after a fall, after a rise
+};
+
 // The modem lines of a serial device, driven with one ioctl per call. Opening takes the device
 // for this program alone (TIOCEXCL and an flock) unless another program holds it, and nothing
 // of its termios settings is read or changed: the clock needs only the lines.
@@ -45,18 +65,39 @@ public:
     bool setDtr() override;
     bool clearDtr() override;
     bool ctsIsOn() override;
+    void awaitCtsChange(std::uint32_t maxMs) override;
     bool gone() const override { return lost; }
     bool close() override;
     std::uint32_t tickMs() override;
 
+    // Whether the waits sleep on the line (TIOCMIWAIT) rather than poll it: true from opening a
+    // driver that counts the changes of CTS, until the driver refuses the wait.
+    bool waitsOnTheLine() const { return lineWait; }
+
 private:
     PortOpenResult take(int opened, const std::string& device);
     bool changeLine(unsigned long request, int line);
+    std::optional<int> ctsChanges();
+    void waitOnTheLine(std::uint32_t maxMs);
+    void pause(std::uint32_t maxMs);
     void noteFailure();
+    void stopWaitingOnTheLine();
 
     Tick tick;
     PortChoice choice;
     int fd = -1;
     bool lastCts = false; // the last level read; it stands when a status read fails
     bool lost = false;
+
+    // Waiting on the line. The count of CTS changes (TIOCGICOUNT) taken before the level was
+    // read tells whether that level still stands, without a message to a USB adapter; the
+    // timer wakes the wait, which has no time limit of its own.
+    bool lineWait = false;
+    bool levelCounted = false; // lastCts was read after ctsChangesAtRead was counted
+    int ctsChangesAtRead = 0;
+    std::int64_t readNs = 0; // when the level was last read from the device
+    bool hasWakeTimer = false;
+    timer_t wakeTimer{};
+
+    PollSchedule schedule;
 };
