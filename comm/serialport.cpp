@@ -14,6 +14,7 @@
 #include <pthread.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 std::optional<int> ComNumber(const std::string& portName)
@@ -74,9 +75,12 @@ std::int64_t MonotonicNs()
 
 // The poll's pauses: none longer than MaxPause, so an answer that comes sooner than the last
 // one is still read a fraction of a millisecond late; around the expected answer, FinePause.
-constexpr std::int64_t MaxPauseNs = 500000;
+constexpr std::int64_t MaxPauseNs = 750000;
 constexpr std::int64_t FinePauseNs = 50000;
-constexpr std::int64_t LeadNs = 50000; // the first fine read comes this long before the answer
+constexpr std::int64_t LeadNs = 50000;
+// A thread's timers and sleeps end up to 50 us late by default (its timer slack): 5 % of a
+// 1 ms answer. While it owns the port, the sending thread asks for 1 us.
+constexpr int SendingTimerSlackNs = 1000;
 
 // How a wait on the line ends, and how long a lost wake-up can cost. TIOCMIWAIT has no time
 // limit, and only a signal handler that runs in the waiting thread ends it early. So each wait
@@ -171,30 +175,38 @@ bool HasNoUart(int fd)
 void PollSchedule::edge(std::int64_t nowNs, bool dtrOn, bool cts)
 {
     edgeNs = nowNs;
+    lastMissNs = 0;
     rising = dtrOn;
     ctsAtEdge = cts;
     answered = false;
 }
 
+// The answer came after the last read that missed it and before this one, which itself may
+// have come late: the next aim lies between.
 void PollSchedule::read(std::int64_t nowNs, bool cts)
 {
-    if (answered || cts == ctsAtEdge)
+    if (answered)
         return;
+    const std::int64_t since = nowNs - edgeNs;
+    if (cts == ctsAtEdge) {
+        lastMissNs = since;
+        return;
+    }
     answered = true;
-    answerNs[rising ? 1 : 0] = nowNs - edgeNs;
+    aimNs[rising ? 1 : 0] = std::max(lastMissNs, since - 2 * LeadNs);
 }
 
 std::int64_t PollSchedule::pauseNs(std::int64_t nowNs) const
 {
     const std::int64_t since = nowNs - edgeNs;
-    const std::int64_t aim = answerNs[rising ? 1 : 0] - LeadNs;
+    const std::int64_t aim = aimNs[rising ? 1 : 0];
     if (!answered && since < aim) {
         // Whole pauses that end at the aim: the last read before it comes just in time.
         const std::int64_t left = (aim - since) % MaxPauseNs;
         return left > 0 ? left : MaxPauseNs;
     }
     // Past the aim the clock is late, and later reads may come further apart.
-    return std::clamp((since - std::max<std::int64_t>(aim, 0)) / 4, FinePauseNs, MaxPauseNs);
+    return std::clamp((since - aim) / 4, FinePauseNs, MaxPauseNs);
 }
 
 SerialModemLinePort::SerialModemLinePort(Tick tick, PortChoice choice)
@@ -252,6 +264,8 @@ PortOpenResult SerialModemLinePort::take(int opened, const std::string& device)
     if (lineWait)
         hasWakeTimer = MakeWakeTimer(wakeTimer);
     lineWait = lineWait && hasWakeTimer;
+    timerSlackNs = ::prctl(PR_GET_TIMERSLACK);
+    ::prctl(PR_SET_TIMERSLACK, SendingTimerSlackNs);
     return {PortProblem::None, device, 0};
 }
 
@@ -391,6 +405,8 @@ bool SerialModemLinePort::close()
         ::timer_delete(wakeTimer);
     hasWakeTimer = false;
     lineWait = false;
+    if (timerSlackNs > 0)
+        ::prctl(PR_SET_TIMERSLACK, timerSlackNs);
     ::ioctl(fd, TIOCNXCL); // the exclusive mode this program set when it took the port
     const int closing = fd;
     fd = -1;

@@ -30,9 +30,9 @@ std::optional<std::string> SerialDevicePath(const std::string& portName,
 std::uint32_t MonotonicTickMs();
 
 // When the driver cannot sleep until CTS changes, the port reads the line between pauses. A
-// clock answers each DTR edge after about the same time, so the pauses aim just before the
-// moment its last answer to an edge of the same direction was read, and stay short around it:
-// an answer is read a fraction of a millisecond after it comes, with a few reads a wait.
+// clock answers each DTR edge after about the same time, so after the first wait the pauses
+// aim just before its answer to the last edge of the same direction, and stay short around
+// it: an answer is read a fraction of a millisecond after it comes, with a few reads a wait.
 class PollSchedule {
 public:
     void edge(std::int64_t nowNs, bool dtrOn, bool cts);
@@ -41,10 +41,11 @@ public:
 
 private:
     std::int64_t edgeNs = 0;
+    std::int64_t lastMissNs = 0; // after the edge, the last read that found no answer
     bool rising = false;
     bool ctsAtEdge = false;
     bool answered = true;
-    std::int64_t answerNs[2] = {0, 0}; // after a fall, after a rise
+    std::int64_t aimNs[2] = {0, 0}; // after a fall, after a rise: where the short pauses begin
 };
 
 // The modem lines of a serial device, driven with one ioctl per call. Opening takes the device
@@ -98,6 +99,7 @@ private:
     std::int64_t readNs = 0; // when the level was last read from the device
     bool hasWakeTimer = false;
     timer_t wakeTimer{};
+    int timerSlackNs = -1; // the opening thread's own, given back on closing
 
     PollSchedule schedule;
 };
