@@ -337,11 +337,11 @@ void TestSerialPort::waitsForTheClock()
         while (!happened && !deadline.hasExpired()) {
             halvex_lineshim_counts(&counts);
             if (halvex_lineshim_waiting() > 0 || (refuse != 0 && counts.statusReads > 3)) {
+                happenedNs = MonotonicNs(); // before the send can end
                 if (event == WaitEvent::OtherThreadAsksToStop)
                     StopAsked = true;
                 else
                     pthread_kill(sending, SIGUSR1);
-                happenedNs = MonotonicNs();
                 happened = true;
             }
             std::this_thread::sleep_for(std::chrono::microseconds(100));
