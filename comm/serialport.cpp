@@ -85,11 +85,14 @@ constexpr int SendingTimerSlackNs = 1000;
 // How a wait on the line ends, and how long a lost wake-up can cost. TIOCMIWAIT has no time
 // limit, and only a signal handler that runs in the waiting thread ends it early. So each wait
 // arms a timer of that thread's own (SIGEV_THREAD_ID) to send it LineWakeSignal when the wait
-// must end, and again every WakeSliceMs after that: the handler does nothing, and as it is
-// installed without SA_RESTART the ioctl returns EINTR. The repeat covers what a single
-// signal cannot: a signal that comes just before the ioctl begins, a CTS change the ioctl
-// missed because it came between the count and the ioctl, and a request to stop set by
-// another thread or by a signal handled in another thread. Each costs at most WakeSliceMs.
+// must end or WakeSliceMs from now, whichever comes first, and every WakeSliceMs after that:
+// the handler does nothing, and as it is installed without SA_RESTART the ioctl returns EINTR.
+// The caller then reads the count, the time and any request to stop, and waits again. The
+// repeat covers what a single signal cannot: a signal that comes just before the ioctl begins,
+// a CTS change the ioctl missed because it came between the count and the ioctl, and a request
+// to stop set by another thread or by a signal handled in another thread (SIGTERM lands in any
+// thread). Each costs at most WakeSliceMs. The timer is disarmed as soon as the ioctl returns,
+// so no other call of the thread is ever interrupted.
 constexpr std::uint32_t WakeSliceMs = 5;
 
 int LineWakeSignal()

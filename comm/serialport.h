@@ -50,7 +50,9 @@ private:
 
 // The modem lines of a serial device, driven with one ioctl per call. Opening takes the device
 // for this program alone (TIOCEXCL and an flock) unless another program holds it, and nothing
-// of its termios settings is read or changed: the clock needs only the lines.
+// of its termios settings is read or changed: the clock needs only the lines. The thread that
+// opens the port is the one that waits on it: the timer that ends its waits signals that thread.
+// A process that uses the port keeps the signal SIGRTMIN + 5 for it.
 class SerialModemLinePort final : public ModemLinePort {
 public:
     using Tick = std::function<std::uint32_t()>;
@@ -70,10 +72,6 @@ public:
     bool gone() const override { return lost; }
     bool close() override;
     std::uint32_t tickMs() override;
-
-    // Whether the waits sleep on the line (TIOCMIWAIT) rather than poll it: true from opening a
-    // driver that counts the changes of CTS, until the driver refuses the wait.
-    bool waitsOnTheLine() const { return lineWait; }
 
 private:
     PortOpenResult take(int opened, const std::string& device);
