@@ -43,6 +43,11 @@ public:
     // The CTS level. When the status cannot be read, the last level read stands.
     virtual bool ctsIsOn() = 0;
 
+    // Sleeps until CTS may have changed since the last ctsIsOn(), for at most maxMs
+    // milliseconds. It may return sooner without any change (a signal, a periodic wake-up), so
+    // the caller reads the line again, looks at its own deadline and at any request to stop.
+    virtual void awaitCtsChange(std::uint32_t maxMs) = 0;
+
     // True once the device has gone away since it was opened (an unplugged USB adapter): its
     // line calls and status reads then fail for good.
     virtual bool gone() const { return false; }

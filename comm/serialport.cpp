@@ -2,15 +2,19 @@
 
 #include "comm/portlock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 
 #include <fcntl.h>
 #include <linux/serial.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 std::optional<int> ComNumber(const std::string& portName)
@@ -63,6 +67,88 @@ std::uint32_t MonotonicTickMs()
 
 namespace {
 
+constexpr std::int64_t NsPerMs = 1000000;
+
+std::int64_t MonotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t(now.tv_sec) * 1000 * NsPerMs + now.tv_nsec;
+}
+
+// The poll's pauses: none longer than MaxPause, so an answer that comes sooner than the last
+// one is still read a fraction of a millisecond late; around the expected answer, FinePause.
+constexpr std::int64_t MaxPauseNs = 750000;
+constexpr std::int64_t FinePauseNs = 50000;
+constexpr std::int64_t LeadNs = 50000;
+// A thread's timers and sleeps end up to 50 us late by default (its timer slack): 5 % of a
+// 1 ms answer. While it owns the port, the sending thread asks for 1 us.
+constexpr int SendingTimerSlackNs = 1000;
+
+// How a wait on the line ends, and how long a lost wake-up can cost. TIOCMIWAIT has no time
+// limit, and only a signal handler that runs in the waiting thread ends it early. So each wait
+// arms a timer of that thread's own (SIGEV_THREAD_ID) to send it LineWakeSignal when the wait
+// must end or WakeSliceMs from now, whichever comes first, and every WakeSliceMs after that:
+// the handler does nothing, and as it is installed without SA_RESTART the ioctl returns EINTR.
+// The caller then reads the count, the time and any request to stop, and waits again. The
+// repeat covers what a single signal cannot: a signal that comes just before the ioctl begins,
+// a CTS change the ioctl missed because it came between the count and the ioctl, and a request
+// to stop set by another thread or by a signal handled in another thread (SIGTERM lands in any
+// thread). Each costs at most WakeSliceMs. The timer is disarmed as soon as the ioctl returns,
+// so no other call of the thread is ever interrupted.
+constexpr std::uint32_t WakeSliceMs = 5;
+
+int LineWakeSignal()
+{
+    return SIGRTMIN + 5;
+}
+
+extern "C" void OnLineWake(int) {}
+
+bool InstallLineWakeHandler()
+{
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = OnLineWake;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0; // no SA_RESTART: the handler must end the wait
+        return ::sigaction(LineWakeSignal(), &action, nullptr) == 0;
+    }();
+    return installed;
+}
+
+// A timer that signals the calling thread; the thread that opens the port waits on it.
+bool MakeWakeTimer(timer_t& timer)
+{
+    if (!InstallLineWakeHandler())
+        return false;
+    sigset_t wake;
+    sigemptyset(&wake);
+    sigaddset(&wake, LineWakeSignal());
+    pthread_sigmask(SIG_UNBLOCK, &wake, nullptr);
+    sigevent event{};
+    event.sigev_notify = SIGEV_THREAD_ID;
+    event.sigev_signo = LineWakeSignal();
+    event._sigev_un._tid = ::gettid();
+    return ::timer_create(CLOCK_MONOTONIC, &event, &timer) == 0;
+}
+
+void ArmWakeTimer(timer_t timer, std::uint32_t firstMs, std::uint32_t everyMs)
+{
+    itimerspec when{};
+    when.it_value.tv_sec = firstMs / 1000;
+    when.it_value.tv_nsec = long(firstMs % 1000) * NsPerMs;
+    when.it_interval.tv_nsec = long(everyMs) * NsPerMs;
+    ::timer_settime(timer, 0, &when, nullptr);
+}
+
+// A driver without the waits (a pseudo-terminal, some USB adapters) refuses them with one of
+// these.
+bool Unsupported(int error)
+{
+    return error == EINVAL || error == ENOTTY;
+}
+
 PortProblem ProblemOfOpen(int error)
 {
     switch (error) {
@@ -91,6 +177,43 @@ bool HasNoUart(int fd)
 }
 
 } // namespace
+
+void PollSchedule::edge(std::int64_t nowNs, bool dtrOn, bool cts)
+{
+    edgeNs = nowNs;
+    lastMissNs = 0;
+    rising = dtrOn;
+    ctsAtEdge = cts;
+    answered = false;
+}
+
+// The answer came after the last read that missed it and before this one, which itself may
+// have come late: the next aim lies between.
+void PollSchedule::read(std::int64_t nowNs, bool cts)
+{
+    if (answered)
+        return;
+    const std::int64_t since = nowNs - edgeNs;
+    if (cts == ctsAtEdge) {
+        lastMissNs = since;
+        return;
+    }
+    answered = true;
+    aimNs[rising ? 1 : 0] = std::max(lastMissNs, since - 2 * LeadNs);
+}
+
+std::int64_t PollSchedule::pauseNs(std::int64_t nowNs) const
+{
+    const std::int64_t since = nowNs - edgeNs;
+    const std::int64_t aim = aimNs[rising ? 1 : 0];
+    if (!answered && since < aim) {
+        // Whole pauses that end at the aim: the last read before it comes just in time.
+        const std::int64_t left = (aim - since) % MaxPauseNs;
+        return left > 0 ? left : MaxPauseNs;
+    }
+    // Past the aim the clock is late, and later reads may come further apart.
+    return std::clamp((since - aim) / 4, FinePauseNs, MaxPauseNs);
+}
 
 SerialModemLinePort::SerialModemLinePort(Tick tick, PortChoice choice)
     : tick(std::move(tick))
@@ -141,6 +264,14 @@ PortOpenResult SerialModemLinePort::take(int opened, const std::string& device)
     fd = opened;
     lastCts = false;
     lost = false;
+    levelCounted = false;
+    serial_icounter_struct counts{};
+    lineWait = ::ioctl(fd, TIOCGICOUNT, &counts) == 0;
+    if (lineWait)
+        hasWakeTimer = MakeWakeTimer(wakeTimer);
+    lineWait = lineWait && hasWakeTimer;
+    timerSlackNs = ::prctl(PR_GET_TIMERSLACK);
+    ::prctl(PR_SET_TIMERSLACK, SendingTimerSlackNs);
     return {PortProblem::None, device, 0};
 }
 
@@ -173,30 +304,115 @@ bool SerialModemLinePort::clearRts()
 
 bool SerialModemLinePort::setDtr()
 {
+    schedule.edge(MonotonicNs(), true, lastCts);
     return changeLine(TIOCMBIS, TIOCM_DTR);
 }
 
 bool SerialModemLinePort::clearDtr()
 {
+    schedule.edge(MonotonicNs(), false, lastCts);
     return changeLine(TIOCMBIC, TIOCM_DTR);
 }
 
+// The number of CTS changes the driver has counted, when it counts them: no message to a USB
+// adapter, unlike reading the level.
+std::optional<int> SerialModemLinePort::ctsChanges()
+{
+    if (!lineWait)
+        return std::nullopt;
+    serial_icounter_struct counts{};
+    if (::ioctl(fd, TIOCGICOUNT, &counts) == 0)
+        return counts.cts;
+    if (Unsupported(errno))
+        stopWaitingOnTheLine();
+    else
+        noteFailure();
+    return std::nullopt;
+}
+
+// The count is taken before the level is read, so a change after the read always shows in it.
+// While the count stands still, so does the level: it is read again only now and then, and a
+// level that moved while the count stood still shows a driver that does not count CTS. The
+// port then polls.
 bool SerialModemLinePort::ctsIsOn()
 {
+    if (fd < 0)
+        return lastCts;
+    constexpr std::int64_t RecheckNs = 100 * NsPerMs;
+    const std::int64_t now = MonotonicNs();
+    const std::optional<int> changes = ctsChanges();
+    const bool sameCount = changes && levelCounted && *changes == ctsChangesAtRead;
+    if (sameCount && now - readNs < RecheckNs)
+        return lastCts;
     int status = 0;
-    if (fd >= 0) {
-        if (::ioctl(fd, TIOCMGET, &status) == 0)
-            lastCts = (status & TIOCM_CTS) != 0;
-        else
-            noteFailure();
+    if (::ioctl(fd, TIOCMGET, &status) != 0) {
+        noteFailure();
+        levelCounted = false;
+        return lastCts;
     }
+    const bool cts = (status & TIOCM_CTS) != 0;
+    if (sameCount && cts != lastCts)
+        stopWaitingOnTheLine();
+    lastCts = cts;
+    levelCounted = changes && lineWait;
+    ctsChangesAtRead = changes.value_or(0);
+    readNs = now;
+    schedule.read(now, cts);
     return lastCts;
+}
+
+void SerialModemLinePort::awaitCtsChange(std::uint32_t maxMs)
+{
+    if (fd < 0 || maxMs == 0)
+        return;
+    if (lineWait)
+        waitOnTheLine(maxMs);
+    else
+        pause(maxMs);
+}
+
+// Sleeps in TIOCMIWAIT until CTS changes, the wait is due to end, or the next wake-up.
+void SerialModemLinePort::waitOnTheLine(std::uint32_t maxMs)
+{
+    ArmWakeTimer(wakeTimer, std::min(maxMs, WakeSliceMs), WakeSliceMs);
+    const int waited = ::ioctl(fd, TIOCMIWAIT, TIOCM_CTS);
+    const int error = errno;
+    ArmWakeTimer(wakeTimer, 0, 0);
+    if (waited == 0 || error == EINTR)
+        return;
+    if (Unsupported(error)) {
+        stopWaitingOnTheLine();
+    } else {
+        errno = error;
+        noteFailure();
+    }
+    pause(maxMs); // never read a failing device in a tight loop
+}
+
+void SerialModemLinePort::pause(std::uint32_t maxMs)
+{
+    const std::int64_t ns = std::min(schedule.pauseNs(MonotonicNs()), maxMs * NsPerMs);
+    const timespec length{time_t(ns / (1000 * NsPerMs)), long(ns % (1000 * NsPerMs))};
+    // A signal ends the pause early; the caller reads the line and looks at the time again.
+    ::clock_nanosleep(CLOCK_MONOTONIC, 0, &length, nullptr);
+}
+
+void SerialModemLinePort::stopWaitingOnTheLine()
+{
+    lineWait = false;
+    levelCounted = false;
 }
 
 bool SerialModemLinePort::close()
 {
     if (fd < 0)
         return false;
+    if (hasWakeTimer)
+        ::timer_delete(wakeTimer);
+    hasWakeTimer = false;
+    lineWait = false;
+    if (timerSlackNs > 0)
+        ::prctl(PR_SET_TIMERSLACK, timerSlackNs);
     ::ioctl(fd, TIOCNXCL); // the exclusive mode this program set when it took the port
     const int closing = fd;
     fd = -1;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <ctime>
+
 // The device each COM number stands for, as the user chose it (kept per user by the windows).
 // An empty string means no choice: the built-in port of that number. Nothing means the choice
 // cannot be known (the file that keeps it cannot be read): then the number stands for no device.
@@ -29,9 +31,30 @@ std::optional<std::string> SerialDevicePath(const std::string& portName,
 // Milliseconds of CLOCK_MONOTONIC, kept to the low 32 bits.
 std::uint32_t MonotonicTickMs();
 
+// When the driver cannot sleep until CTS changes, the port reads the line between pauses. A
+// clock answers each DTR edge after about the same time, so after the first wait the pauses
+// aim just before its answer to the last edge of the same direction, and stay short around
+// it: an answer is read a fraction of a millisecond after it comes, with a few reads a wait.
+class PollSchedule {
+public:
+    void edge(std::int64_t nowNs, bool dtrOn, bool cts);
+    void read(std::int64_t nowNs, bool cts);
+    std::int64_t pauseNs(std::int64_t nowNs) const;
+
+private:
+    std::int64_t edgeNs = 0;
+    std::int64_t lastMissNs = 0; // after the edge, the last read that found no answer
+    bool rising = false;
+    bool ctsAtEdge = false;
+    bool answered = true;
+    std::int64_t aimNs[2] = {0, 0}; // after a fall, after a rise: where the short pauses begin
+};
+
 // The modem lines of a serial device, driven with one ioctl per call. Opening takes the device
 // for this program alone (TIOCEXCL and an flock) unless another program holds it, and nothing
-// of its termios settings is read or changed: the clock needs only the lines.
+// of its termios settings is read or changed: the clock needs only the lines. The thread that
+// opens the port is the one that waits on it: the timer that ends its waits signals that thread.
+// A process that uses the port keeps the signal SIGRTMIN + 5 for it.
 class SerialModemLinePort final : public ModemLinePort {
 public:
     using Tick = std::function<std::uint32_t()>;
@@ -47,6 +70,7 @@ public:
     bool setDtr() override;
     bool clearDtr() override;
     bool ctsIsOn() override;
+    void awaitCtsChange(std::uint32_t maxMs) override;
     bool gone() const override { return lost; }
     bool close() override;
     std::uint32_t tickMs() override;
@@ -54,11 +78,28 @@ public:
 private:
     PortOpenResult take(int opened, const std::string& device);
     bool changeLine(unsigned long request, int line);
+    std::optional<int> ctsChanges();
+    void waitOnTheLine(std::uint32_t maxMs);
+    void pause(std::uint32_t maxMs);
     void noteFailure();
+    void stopWaitingOnTheLine();
 
     Tick tick;
     PortChoice choice;
     int fd = -1;
     bool lastCts = false; // the last level read; it stands when a status read fails
     bool lost = false;
+
+    // Waiting on the line. The count of CTS changes (TIOCGICOUNT) taken before the level was
+    // read tells whether that level still stands, without a message to a USB adapter; the
+    // timer wakes the wait, which has no time limit of its own.
+    bool lineWait = false;
+    bool levelCounted = false; // lastCts was read after ctsChangesAtRead was counted
+    int ctsChangesAtRead = 0;
+    std::int64_t readNs = 0; // when the level was last read from the device
+    bool hasWakeTimer = false;
+    timer_t wakeTimer{};
+    int timerSlackNs = -1; // the opening thread's own, given back on closing
+
+    PollSchedule schedule;
 };

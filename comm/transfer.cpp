@@ -27,10 +27,12 @@ private:
     bool ctsSeenOff = false;
 };
 
-// Busy-polls CTS until it has the wanted level or the clock has had HandshakeTimeout ms since
-// start. The time is read before every status read, the first one included, and an answer
-// found at exactly HandshakeTimeout still counts. Elapsed time is taken modulo 2^32, so a tick
-// that wraps during the wait neither cuts it short nor stretches it.
+// Waits for CTS to have the wanted level, or for the clock to have had HandshakeTimeout ms
+// since start. The port sleeps between reads until the line may have moved, never past the
+// moment the wait fails. The time is read before every status read, the first one included,
+// and an answer found at exactly HandshakeTimeout still counts. Elapsed time is taken modulo
+// 2^32, so a tick that wraps during the wait neither cuts it short nor stretches it. The port
+// wakes up every few milliseconds even when nothing happens, so a request to stop is seen soon.
 bool Sender::waitForCts(bool wanted, std::uint32_t start)
 {
     const std::atomic<bool>* cancel = watch.cancel;
@@ -44,6 +46,7 @@ bool Sender::waitForCts(bool wanted, std::uint32_t start)
             return true;
         if (cancel && cancel->load(std::memory_order_relaxed))
             return false;
+        port.awaitCtsChange(HandshakeTimeout + 1 - elapsed);
     }
 }
 

@@ -51,6 +51,15 @@ public:
             cts = dtr;
         return cts;
     }
+    // Sleeps until the answer is due, or for the time asked.
+    void awaitCtsChange(std::uint32_t maxMs) override
+    {
+        const std::int64_t most = std::int64_t(maxMs) * 1000000;
+        const std::int64_t ns =
+            answers ? std::clamp<std::int64_t>(lastEdgeNs + AnswerNs - NowNs(), 0, most) : most;
+        const timespec pause{time_t(ns / 1000000000), long(ns % 1000000000)};
+        nanosleep(&pause, nullptr);
+    }
     bool close() override { return true; }
     std::uint32_t tickMs() override { return MonotonicTickMs(); }
 

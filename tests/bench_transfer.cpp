@@ -28,6 +28,7 @@ public:
 
     long lineCalls = 0; // RTS and DTR changes asked of the port
     bool ctsIsOn() override { return dtr; }
+    void awaitCtsChange(std::uint32_t) override {} // never called: CTS always follows at once
     bool close() override { return true; }
     std::uint32_t tickMs() override { return tick; }
 

@@ -3,6 +3,7 @@
 #include "comm/modemlineport.h"
 #include "model/setsbuffer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -10,11 +11,13 @@
 #include <vector>
 
 // A KV40 clock at the end of a simulated serial port. Time is a fake millisecond tick that
-// moves only when the port is polled: every CTS status read costs one millisecond, so a busy
-// wait sees the time go by and a test of a 2000 ms limit takes no real time.
+// moves only while the transfer waits for CTS to change: a wait ends at the tick of the
+// clock's next answer, or after the time it asked for, so a test of a 2000 ms limit takes no
+// real time and every answer is seen at its exact tick. Reads take no time, and a transfer
+// that reads the line over and over instead of waiting is caught.
 //
 // The clock answers each DTR edge after a chosen delay, counted from the tick at which the
-// edge happened: CTS follows DTR at the first status read made that many milliseconds later.
+// edge happened: CTS follows DTR at that tick.
 // It can stop answering from a chosen handshake on, hold CTS stuck on, and fail status reads.
 // It records the RTS level at every DTR rise, and notices everything a well-behaved transfer
 // never does.
@@ -98,10 +101,9 @@ public:
     {
         if (!isOpen)
             ++lineCallsWhileClosed;
-        if (++pollsThisWait > PollLimit)
-            throw std::runtime_error("the transfer kept polling long after any limit");
+        if (++readsThisWait > ReadLimit)
+            throw std::runtime_error("the transfer polls the line instead of waiting on it");
         advanceCts();
-        ++tick;
         if (gone())
             return lastRead;
         if (readsBeforeFailing < 0 || reads < readsBeforeFailing) {
@@ -109,6 +111,18 @@ public:
             lastRead = cts;
         }
         return lastRead; // a failed read leaves the last level read, as the real port does
+    }
+
+    // Wakes at the tick of the clock's next answer, or after maxMs when none is coming.
+    void awaitCtsChange(std::uint32_t maxMs) override
+    {
+        ++waits;
+        std::uint32_t sleep = maxMs;
+        if (answerComing()) {
+            const std::uint32_t untilAnswer = lastEdgeTick + currentDelay() - tick;
+            sleep = std::min(sleep, untilAnswer);
+        }
+        tick += sleep;
     }
 
     bool close() override
@@ -124,9 +138,12 @@ public:
 
     std::uint32_t tickMs() override { return tick; }
 
+    int waits = 0; // calls of awaitCtsChange()
+
 private:
-    // Far beyond the 2001 polls a wait can take; a transfer that goes on polling is caught.
-    static constexpr int PollLimit = 100000;
+    // A wait reads the line, sleeps until the answer or its end, and reads again; now and then
+    // a third time. A transfer that reads more often is polling.
+    static constexpr int ReadLimit = 10;
 
     bool setRts(Op op, bool level)
     {
@@ -150,9 +167,20 @@ private:
             dtr = level;
             edgePending = true;
             lastEdgeTick = tick;
-            pollsThisWait = 0;
+            readsThisWait = 0;
         }
         return isOpen;
+    }
+
+    bool answerComing() const
+    {
+        const int handshake = dtrRises() - 1;
+        return !ctsStuckOn && edgePending && (stopAnsweringAt < 0 || handshake < stopAnsweringAt);
+    }
+
+    std::uint32_t currentDelay() const
+    {
+        return delayFor ? delayFor(dtrRises() - 1, dtr) : answerDelay;
     }
 
     void advanceCts()
@@ -161,11 +189,7 @@ private:
             cts = true;
             return;
         }
-        const int handshake = dtrRises() - 1;
-        if (!edgePending || (stopAnsweringAt >= 0 && handshake >= stopAnsweringAt))
-            return;
-        const std::uint32_t delay = delayFor ? delayFor(handshake, dtr) : answerDelay;
-        if (tick - lastEdgeTick >= delay) {
+        if (answerComing() && tick - lastEdgeTick >= currentDelay()) {
             cts = dtr;
             edgePending = false;
         }
@@ -175,5 +199,5 @@ private:
     bool edgePending = false;
     bool lastRead = false;
     int reads = 0;
-    int pollsThisWait = 0;
+    int readsThisWait = 0;
 };

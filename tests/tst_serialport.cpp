@@ -2,7 +2,9 @@
 #include "comm/serialdevices.h"
 #include "comm/serialport.h"
 #include "comm/transfer.h"
+#include "lineshim.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,10 +12,12 @@
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sstream>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -38,7 +42,26 @@ std::uint64_t MonotonicNs()
            static_cast<std::uint64_t>(now.tv_nsec);
 }
 
+// What happens while the port waits for the clock's first answer.
+enum class WaitEvent { None, Signal, SignalAsksToStop, OtherThreadAsksToStop };
+
+std::atomic<bool> StopAsked = false;
+std::atomic<int> SignalsHandled = 0;
+std::atomic<bool> SignalStops = false;
+
+extern "C" void OnTestSignal(int)
+{
+    ++SignalsHandled;
+    if (SignalStops)
+        StopAsked = true;
+}
+
+constexpr int AfterTheRead = -2; // the clock answers just after the port's next status read
+
 } // namespace
+
+Q_DECLARE_METATYPE(TransferResult)
+Q_DECLARE_METATYPE(WaitEvent)
 
 // The real port layer on a pseudo-terminal pair: the program opens the terminal side as "COM3"
 // through HALVEX_COM3, and the test watches from the other side. A pseudo-terminal has no
@@ -57,6 +80,8 @@ private slots:
     void terminalSettingsAreNeverChanged();
     void lineCallsReportFailureOnAPty();
     void transferOverAPtyEndsInTheTimeOut();
+    void waitsForTheClock_data();
+    void waitsForTheClock();
     void tickCountsMilliseconds();
     void anotherProgramsExclusiveModeIsLeftAlone();
     void lockFileOfARunningProgram();
@@ -211,11 +236,11 @@ void TestSerialPort::lineCallsReportFailureOnAPty()
 
 void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
 {
-    std::uint32_t now = 0xFFFFFF00u; // a fake tick that moves one millisecond per reading
+    std::uint32_t now = 0xFFFFFF00u; // a fake tick that moves 100 milliseconds per reading
     int readings = 0;
     SerialModemLinePort port([&] {
         ++readings;
-        return now++;
+        return now += 100;
     });
     const termios before = settings();
     SetsBuffer frame;
@@ -236,11 +261,125 @@ void TestSerialPort::transferOverAPtyEndsInTheTimeOut()
     QCOMPARE(result, TransferResult::NoAnswer);
     QCOMPARE(failures, 1);
     QVERIFY(openDuringFailure);
-    QCOMPARE(readings, 2002); // the start of the wait, then one reading each 1..2001 ms into it
+    QCOMPARE(readings, 22); // the start of the wait, then one reading each 100..2100 ms into it
     QVERIFY(SameSettings(before, settings()));
     QCOMPARE(dataRead, ssize_t(-1)); // no data byte was written
     QCOMPARE(readError, EAGAIN);
     QVERIFY(port.open("COM3")); // the transfer closed the port
+}
+
+// The waits for the clock on the real port, whose lines the line shim plays: with a driver
+// that has TIOCMIWAIT and TIOCGICOUNT, and with one that refuses them (the port then polls).
+// Time is the test's own, 500 ms a tick read, and it stands still until the row's event has
+// happened; the clock answers the first DTR rise as the row says, every other edge at once.
+// The last rows run in real time, every edge answered 0.1 ms after it.
+void TestSerialPort::waitsForTheClock_data()
+{
+    QTest::addColumn<int>("refuse");      // errno of the driver's refusal, 0 for none
+    QTest::addColumn<int>("answerMs");    // -1: never
+    QTest::addColumn<WaitEvent>("event"); // during the first wait
+    QTest::addColumn<bool>("realTime");
+    QTest::addColumn<TransferResult>("result");
+    const auto both = [](const char* name, int answerMs, WaitEvent event, TransferResult result,
+                         int refuse, bool realTime = false) {
+        QTest::addRow("%s, on the line", name) << 0 << answerMs << event << realTime << result;
+        QTest::addRow("%s, no TIOCMIWAIT (%s)", name, refuse == EINVAL ? "EINVAL" : "ENOTTY")
+            << refuse << answerMs << event << realTime << result;
+    };
+    const auto sent = TransferResult::Sent;
+    const auto none = WaitEvent::None;
+    both("answer before the wait begins", 0, none, sent, EINVAL);
+    QTest::newRow("answer between the read and the wait, on the line")
+        << 0 << AfterTheRead << none << false << sent;
+    both("answer at exactly 2000 ms", 2000, none, sent, ENOTTY);
+    both("no answer by 2001 ms", 2001, none, TransferResult::NoAnswer, EINVAL);
+    both("a signal handler runs during the wait", 1000, WaitEvent::Signal, sent, ENOTTY);
+    both("a signal handler asks to stop", -1, WaitEvent::SignalAsksToStop,
+         TransferResult::Cancelled, EINVAL);
+    both("another thread asks to stop", -1, WaitEvent::OtherThreadAsksToStop,
+         TransferResult::Cancelled, ENOTTY);
+    both("a whole send", 0, none, sent, EINVAL, true);
+}
+
+void TestSerialPort::waitsForTheClock()
+{
+    QFETCH(int, refuse);
+    QFETCH(int, answerMs);
+    QFETCH(WaitEvent, event);
+    QFETCH(bool, realTime);
+    QFETCH(TransferResult, result);
+    LineShimClock clock;
+    clock.refuseWaits = refuse;
+    clock.testTime = !realTime;
+    clock.answerNs = realTime ? 100000 : 0;
+    clock.firstAnswerNs = realTime ? -2 : std::int64_t(answerMs) * (answerMs < 0 ? 1 : 1000000);
+    clock.answerAfterRead = answerMs == AfterTheRead;
+    halvex_lineshim_play(&clock);
+
+    std::atomic<bool> happened = event == WaitEvent::None;
+    std::uint32_t now = 1000;
+    SerialModemLinePort port(realTime ? SerialModemLinePort::Tick(MonotonicTickMs) : [&] {
+        now += happened ? 500 : 0;
+        halvex_lineshim_set_now_ms(now);
+        return now;
+    });
+    StopAsked = false;
+    SignalsHandled = 0;
+    SignalStops = event == WaitEvent::SignalAsksToStop;
+    struct sigaction action {};
+    struct sigaction before {};
+    action.sa_handler = OnTestSignal; // no SA_RESTART, as the program's own handlers
+    sigaction(SIGUSR1, &action, &before);
+    const pthread_t sending = pthread_self();
+    std::atomic<std::uint64_t> happenedNs = 0;
+    std::thread other([&] {
+        // Once the port sleeps in TIOCMIWAIT, or has polled for a while.
+        const QDeadlineTimer deadline(10000);
+        LineShimCounts counts;
+        while (!happened && !deadline.hasExpired()) {
+            halvex_lineshim_counts(&counts);
+            if (halvex_lineshim_waiting() > 0 || (refuse != 0 && counts.statusReads > 3)) {
+                happenedNs = MonotonicNs(); // before the send can end
+                if (event == WaitEvent::OtherThreadAsksToStop)
+                    StopAsked = true;
+                else
+                    pthread_kill(sending, SIGUSR1);
+                happened = true;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+    });
+    SetsBuffer frame;
+    for (int i = 0; i < SetsBufferSize; ++i)
+        frame[i] = static_cast<Byte>(i * 53 + 7);
+    TransferWatch watch;
+    watch.cancel = &StopAsked;
+    const std::uint64_t startNs = MonotonicNs();
+    const TransferOutcome outcome = TransferClockFrame(
+        frame, "COM3", port, [](const TransferOutcome&) {}, watch);
+    const std::uint64_t endNs = MonotonicNs();
+    other.join();
+    sigaction(SIGUSR1, &before, nullptr);
+    LineShimCounts counts;
+    halvex_lineshim_counts(&counts);
+    halvex_lineshim_stop();
+
+    QVERIFY(happened);
+    QCOMPARE(outcome.result, result);
+    // In the test's time, a missed wake-up or a stop costs the port a few real milliseconds:
+    // far less than a second.
+    if (!realTime)
+        QVERIFY(endNs - std::max<std::uint64_t>(startNs, happenedNs) < 1000000000u);
+    QCOMPARE(SignalsHandled.load(), event == WaitEvent::Signal || SignalStops ? 1 : 0);
+    if (refuse != 0)
+        QCOMPARE(counts.lineWaits, 0L); // refused once, the waits are never tried
+    if (result == TransferResult::Sent) {
+        QCOMPARE(counts.bytes, ClockFrameSize);
+        for (int k = 0; k < ClockFrameSize; ++k)
+            QCOMPARE(int(counts.received[k]), int(frame[122 - k]));
+    } else {
+        QCOMPARE(outcome.handshake, 0);
+    }
 }
 
 // Busy-waits 20 ms of CLOCK_MONOTONIC; the tick must have moved about 20.

@@ -188,6 +188,8 @@ void TestTransfer::answerTimes()
     QCOMPARE(clock.dtrRises(), sent ? 985 : 1);
     if (!sent)
         QCOMPARE(run.msToFailure, 2001u);
+    else // each wait sleeps once, until the answer's own tick
+        QCOMPARE(clock.waits, delay == 0 ? 0 : 2 * HandshakeCount);
     VerifyReleased(clock);
 }
 

@@ -110,7 +110,7 @@ int main(int argc, char* argv[])
     const auto mainWindow = CreateWindows(windows, buffer, services);
     windows.transferErrorDialog->setReason(ExampleFailure());
     bool saved = Save(*mainWindow, folder + QStringLiteral("/main-window.png"));
-    for (QDialog* dialog : mainWindow->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+    for (QDialog* dialog : windows.dialogs()) {
         const QString name = dialog->objectName().toLower();
         saved = Save(*dialog, folder + QStringLiteral("/window-%1.png").arg(name)) && saved;
     }

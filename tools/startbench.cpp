@@ -1,14 +1,20 @@
 // Measures how long a program takes from its start until its first window is mapped on the X
-// display, and until it is painted there, and its peak memory (VmHWM) by then. Usage:
-//     halvex_startbench RUNS PROGRAM [PROGRAM...]
-// Each program runs RUNS times in a fresh temporary working directory; the medians are printed,
-// and with two programs the ratio of the first to the second.
+// display, and until it is painted there, the processor time it has used by then (all its
+// threads), and its peak memory (VmHWM) by then. Usage:
+//     halvex_startbench [--wm "WINDOWMANAGER [OPTIONS]"] RUNS PROGRAM [PROGRAM...]
+// With --wm, the window manager is started first and every window is mapped through it, as on
+// a desktop. Each program runs RUNS times in a fresh temporary working directory; the medians
+// are printed, and with two programs the ratio of the first to the second. On a busy machine the
+// processor time varies far less than the two times.
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <poll.h>
@@ -26,8 +32,28 @@ constexpr int MapTimeoutMs = 20000;
 struct Sample {
     double mappedMs;
     double paintedMs;
+    double cpuMs;
     long peakKiB;
 };
+
+// The time the process's threads have run, from the scheduler's own accounting (nanoseconds,
+// unlike the clock ticks of /proc/PID/stat).
+double CpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* folder = opendir(tasks.c_str());
+    if (!folder)
+        return -1;
+    double ns = 0;
+    while (const dirent* task = readdir(folder)) {
+        std::ifstream schedstat(tasks + "/" + task->d_name + "/schedstat");
+        double run = 0;
+        if (task->d_name[0] != '.' && schedstat >> run)
+            ns += run;
+    }
+    closedir(folder);
+    return ns / 1e6;
+}
 
 long PeakKiB(pid_t pid)
 {
@@ -96,6 +122,8 @@ std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDERR_FILENO);
         if (chdir(folder) == 0)
             execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
@@ -105,6 +133,7 @@ std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
     const auto mappedAt = Clock::now();
     const bool mapped = window && WaitForPaint(connection, *window, deadline);
     const auto paintedAt = Clock::now();
+    const double cpu = CpuMs(pid);
     const long peak = PeakKiB(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
@@ -115,7 +144,7 @@ std::optional<Sample> RunOnce(xcb_connection_t* connection, const char* program)
     const auto ms = [start](Clock::time_point t) {
         return std::chrono::duration<double, std::milli>(t - start).count();
     };
-    return Sample{ms(mappedAt), ms(paintedAt), peak};
+    return Sample{ms(mappedAt), ms(paintedAt), cpu, peak};
 }
 
 template <typename T> T Median(std::vector<T> values)
@@ -124,12 +153,51 @@ template <typename T> T Median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
+// Starts the window manager and waits until it runs: until it holds the root window's
+// substructure redirection, which only one client can.
+std::optional<pid_t> StartWindowManager(xcb_connection_t* connection, xcb_window_t root,
+                                        const char* program)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDERR_FILENO);
+        const std::string command = std::string("exec ") + program;
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const auto deadline = Clock::now() + std::chrono::milliseconds(MapTimeoutMs);
+    const uint32_t redirect = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT;
+    const uint32_t notify = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    while (Clock::now() < deadline) {
+        xcb_generic_error_t* error = xcb_request_check(
+            connection,
+            xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &redirect));
+        if (error) {
+            std::free(error);
+            return pid;
+        }
+        xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &notify);
+        xcb_flush(connection);
+        usleep(10000);
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const char* windowManager = nullptr;
+    if (argc > 2 && std::strcmp(argv[1], "--wm") == 0) {
+        windowManager = argv[2];
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM [PROGRAM...]\n", argv[0]);
+        std::fprintf(stderr, "usage: halvex_startbench [--wm WINDOWMANAGER] RUNS PROGRAM...\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -139,6 +207,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    std::optional<pid_t> manager;
+    if (windowManager) {
+        manager = StartWindowManager(connection, screen->root, windowManager);
+        if (!manager) {
+            std::fprintf(stderr, "%s: no window manager running\n", windowManager);
+            return 1;
+        }
+    }
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
@@ -153,9 +229,7 @@ int main(int argc, char* argv[])
         }
     }
     // The programs take turns, so a change in the machine's load weighs on each alike.
-    std::vector<std::vector<double>> mappedTimes(programs.size());
-    std::vector<std::vector<double>> paintedTimes(programs.size());
-    std::vector<std::vector<long>> peaks(programs.size());
+    std::vector<std::vector<Sample>> samples(programs.size());
     for (int run = 0; run < runs; ++run) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
             const auto sample = RunOnce(connection, programs[p]);
@@ -163,28 +237,37 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "%s: no window within %d ms\n", programs[p], MapTimeoutMs);
                 return 1;
             }
-            mappedTimes[p].push_back(sample->mappedMs);
-            paintedTimes[p].push_back(sample->paintedMs);
-            peaks[p].push_back(sample->peakKiB);
+            samples[p].push_back(*sample);
         }
     }
-    struct Medians {
-        double mapped, painted;
-        long peak;
-    };
-    std::vector<Medians> medians;
+    std::vector<Sample> medians;
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        medians.push_back({Median(mappedTimes[p]), Median(paintedTimes[p]), Median(peaks[p])});
-        std::printf("%-32s mapped %6.1f ms   painted %6.1f ms   peak memory %7ld KiB"
-                    "   (medians of %d)\n",
-                    argv[p + 2], medians.back().mapped, medians.back().painted, medians.back().peak,
-                    runs);
+        const auto median = [&](auto field) {
+            std::vector<double> values;
+            for (const Sample& sample : samples[p])
+                values.push_back(double(sample.*field));
+            return Median(values);
+        };
+        medians.push_back({median(&Sample::mappedMs), median(&Sample::paintedMs),
+                           median(&Sample::cpuMs), long(median(&Sample::peakKiB))});
+        std::printf("%-28s mapped %6.1f ms  painted %6.1f ms  processor %6.1f ms  peak memory "
+                    "%6ld KiB  (medians of %d%s)\n",
+                    argv[p + 2], medians.back().mappedMs, medians.back().paintedMs,
+                    medians.back().cpuMs, medians.back().peakKiB, runs,
+                    windowManager ? ", window manager" : "");
         std::free(programs[p]);
     }
     if (medians.size() == 2)
-        std::printf("ratio first/second: mapped %.2f, painted %.2f, peak memory %.2f\n",
-                    medians[0].mapped / medians[1].mapped, medians[0].painted / medians[1].painted,
-                    double(medians[0].peak) / double(medians[1].peak));
+        std::printf("ratio first/second: mapped %.2f, painted %.2f, processor %.2f, peak memory "
+                    "%.2f\n",
+                    medians[0].mappedMs / medians[1].mappedMs,
+                    medians[0].paintedMs / medians[1].paintedMs,
+                    medians[0].cpuMs / medians[1].cpuMs,
+                    double(medians[0].peakKiB) / double(medians[1].peakKiB));
+    if (manager) {
+        kill(*manager, SIGTERM);
+        waitpid(*manager, nullptr, 0);
+    }
     xcb_disconnect(connection);
     return 0;
 }

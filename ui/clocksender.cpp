@@ -96,6 +96,8 @@ void ClockSender::send()
     TransferWatch watch;
     watch.progress = [&state](int bytes) { state.bytesSent = bytes; };
     watch.cancel = services.endRequested;
+    // The port is opened, waited on and closed in this thread: the timer that wakes its waits
+    // signals the thread that opened it, so a stop is seen within milliseconds.
     std::thread sending([&] {
         TransferClockFrame(
             frame, portName, services.port,

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct Services;
 struct SetsBuffer;
@@ -9,23 +11,51 @@ class LayoutDialog;
 class EraseDialog;
 class FileErrorDialog;
 class MainWindow;
+class QDialog;
 class TransferErrorDialog;
 class ServiceDialog;
 class PortDialog;
 
-// The application's eight windows. Each exists once, from start-up to exit.
-struct Windows {
-    MainWindow* mainWindow = nullptr;
-    AboutDialog* aboutDialog = nullptr;
-    FileErrorDialog* fileErrorDialog = nullptr;
-    ServiceDialog* serviceDialog = nullptr;
-    EraseDialog* eraseDialog = nullptr;
-    TransferErrorDialog* transferErrorDialog = nullptr;
-    PortDialog* portDialog = nullptr;
-    LayoutDialog* layoutDialog = nullptr;
+// A window that is made the first time it is used, as a child of the main window, and then
+// lives as long as the main window does. A window nobody opens costs nothing at start-up.
+template <typename Window> class MadeOnFirstUse {
+public:
+    void makeWith(std::function<Window*()> maker)
+    {
+        make = std::move(maker);
+        window = nullptr;
+    }
+    Window* get() const
+    {
+        if (!window)
+            window = make();
+        return window;
+    }
+    Window* operator->() const { return get(); }
+    Window& operator*() const { return *get(); }
+
+private:
+    std::function<Window*()> make;
+    mutable Window* window = nullptr;
 };
 
-// Creates the windows in start-up order, the main window first; it owns the other seven. Each
-// pointer in windows is set as soon as its window exists, so a later window's creation can rely
-// on the earlier ones (the COM Settings window shows the port the main window's creation read).
+// The application's eight windows. The main window exists from start-up to exit; each of the
+// seven others from its first use to exit, once.
+struct Windows {
+    MainWindow* mainWindow = nullptr;
+    MadeOnFirstUse<AboutDialog> aboutDialog;
+    MadeOnFirstUse<FileErrorDialog> fileErrorDialog;
+    MadeOnFirstUse<ServiceDialog> serviceDialog;
+    MadeOnFirstUse<EraseDialog> eraseDialog;
+    MadeOnFirstUse<TransferErrorDialog> transferErrorDialog;
+    MadeOnFirstUse<PortDialog> portDialog;
+    MadeOnFirstUse<LayoutDialog> layoutDialog;
+
+    // The seven, each made now if it was not yet (the pictures of the documentation).
+    std::vector<QDialog*> dialogs() const;
+};
+
+// Creates the main window, which owns the other seven, and tells how each of those is made on
+// its first use: they read the program and the settings as they are then (the COM Settings
+// window shows the port the main window's creation read).
 std::unique_ptr<MainWindow> CreateWindows(Windows& windows, SetsBuffer& buffer, Services& services);
