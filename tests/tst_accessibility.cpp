@@ -82,6 +82,7 @@ void TestAccessibility::everyControlHasAName()
     progress.setObjectName(QStringLiteral("sendProgressDialog"));
     RecoverDialog recover({KeptProgram{"a.40t", 1765000000, {}}, KeptProgram{"b.40t", 0, {}}},
                           app.mainWindow.get());
+    app.windows.dialogs(); // each made as its first use would make it
     app.windows.transferErrorDialog->setReason(QStringLiteral("The clock did not answer."));
     app.find<QAction>("weekChartAction")->trigger();
     QWidget* shown = window == QLatin1String("mainWindow")
