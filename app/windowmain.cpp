@@ -21,6 +21,7 @@
 #include "ui/windowstyle.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -52,6 +53,28 @@ QIcon WindowIcon()
     return icon;
 }
 
+// The icon shows only in a task bar or a window switcher, which take it up whenever it is set:
+// it is set once the main window has been painted, for decoding its sizes took a twentieth of
+// the program's start (5 million instructions of some 92 million to a painted window).
+class IconAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // After the paint has reached the screen: the event loop runs on from it first.
+            QTimer::singleShot(0, this, [this] {
+                QGuiApplication::setWindowIcon(WindowIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
 // The file named on the command line, when there is one.
 std::optional<QString> FileToOpen(const QStringList& arguments)
 {
@@ -70,7 +93,6 @@ int HalvexRunWindow(int* argc, char** argv)
     application.setApplicationVersion(QStringLiteral("1.06"));
     // The desktop entry, halvex.desktop, names the program to the desktop: its icon and name.
     application.setDesktopFileName(QStringLiteral("halvex"));
-    application.setWindowIcon(WindowIcon());
     LoadTranslations();
     EndSignals endSignals;
     // An ending signal leaves every event loop, the modal ones included.
@@ -95,6 +117,7 @@ int HalvexRunWindow(int* argc, char** argv)
                       serialPorts, &endSignals.requested()};
     try {
         const auto mainWindow = CreateWindows(TheWindows, Program, services);
+        mainWindow->installEventFilter(new IconAfterFirstPaint(mainWindow.get()));
         mainWindow->show();
         // "halvex FILE" (a double-click in a file manager) opens FILE as Load does, once the
         // window is up, so that a File Error window shows over it.
