@@ -53,22 +53,24 @@ echo "manual page ok"
 env -u DISPLAY -u WAYLAND_DISPLAY halvex ports >/dev/null || fail "halvex ports failed"
 echo "halvex ports ok"
 
-# The window carries the program's icon, for task bars that take a window's own (X11).
+# The window carries the program's icon, for task bars that take a window's own (X11). The
+# program sets it once its window has been painted: wait for the icon itself.
 window_icon() {
     cd "$(mktemp -d)"
     halvex &
-    local program=$! window=
-    for _ in $(seq 200); do # up to 20 s for the window to map
-        window=$(xdotool search --name '^Halvex - KV40' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    local program=$! window= icons=
+    for _ in $(seq 600); do # up to a minute
+        window=$(xdotool search --name '^Halvex - KV40' 2>/dev/null | head -n 1) || true
+        icons=$([ -n "$window" ] && xprop -id "$window" _NET_WM_ICON 2>/dev/null |
+            grep -o 'Icon ([0-9]* x [0-9]*)' || true)
+        grep -q 'Icon (48 x 48)' <<<"$icons" && grep -q 'Icon (16 x 16)' <<<"$icons" && break
         sleep 0.1
     done
-    local icons
-    icons=$([ -n "$window" ] && xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' || true)
     kill "$program"
     wait "$program" 2>/dev/null || true
     grep -q 'Icon (48 x 48)' <<<"$icons" && grep -q 'Icon (16 x 16)' <<<"$icons"
 }
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$(declare -f window_icon); window_icon" ||
+"$here/../tests/xserver.sh" bash -c "$(declare -f window_icon); window_icon" ||
     fail "the window has no icon of its own"
 echo "window icon ok"
 
