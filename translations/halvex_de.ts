@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Written by the halvex developers, December 2026</source>
-        <translation>Geschrieben von den halvex-Entwicklern, Dezember 2026</translation>
+        <translation>Von den halvex-Entwicklern, Dezember 2026</translation>
     </message>
     <message>
         <source>Version 1.06</source>
@@ -591,7 +591,7 @@ Einträge sorgfältig prüfen</translation>
     </message>
     <message>
         <source>&amp;Communicate</source>
-        <translation>&amp;Kommunikation</translation>
+        <translation>&amp;Uhr</translation>
     </message>
     <message>
         <source>&amp;Send to Clock</source>
@@ -1367,11 +1367,11 @@ und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>unsure from a clash up to the next switch: which step wins on the clock is unknown</source>
-        <translation>unsicher von einem Konflikt bis zur nächsten Schaltung: welcher Schritt auf der Uhr gewinnt, ist unbekannt</translation>
+        <translation>unsicher vom Konflikt bis zur nächsten Schaltung: welcher Schritt gewinnt, ist unbekannt</translation>
     </message>
     <message>
         <source>Rest the mouse on a mark to see its steps, click it to choose one; or use the arrow keys and Enter.</source>
-        <translation>Maus auf einer Marke ruhen lassen, um ihre Schritte zu sehen, klicken, um einen zu wählen; oder Pfeiltasten und Eingabetaste benutzen.</translation>
+        <translation>Maus auf eine Marke halten zeigt ihre Schritte, Klick wählt einen; oder Pfeiltasten und Eingabe.</translation>
     </message>
     <message>
         <source>%1 switch at the same minute; which wins on the clock is unknown:</source>

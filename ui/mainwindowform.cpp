@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -69,6 +70,26 @@ void FitRow(std::initializer_list<QComboBox*> row, int rightEdge)
         (*box)->resize(std::clamp((*box)->sizeHint().width(), (*box)->width(),
                                   std::max(room, (*box)->width())),
                        (*box)->height());
+    }
+}
+
+// Widens each radio group of a row to its title where the title runs wider than the place kept
+// for it (a translation's "Sommerzeit" for "DST"), and moves what stands right of it along by as
+// much; where every title fits, the row keeps its place.
+void FitGroupTitles(std::initializer_list<QWidget*> row)
+{
+    int shift = 0;
+    for (QWidget* control : row) {
+        control->move(control->x() + shift, control->y());
+        if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            // The title is drawn from the group's left edge; a blank after it, as Qt reckons.
+            const int title = group->fontMetrics().horizontalAdvance(group->title() + u' ');
+            const int wider = title - group->width();
+            if (wider > 0) {
+                group->resize(group->width() + wider, group->height());
+                shift += wider;
+            }
+        }
     }
 }
 
@@ -225,6 +246,7 @@ void MainWindowForm::setupStatus(QWidget* client)
     statusRelayGroup->setAccessibleName(tr("Status relay"));
     QLabel* pulseLabel = Label(client, tr("Pulse"), {320, 320});
     pulseCombo = List(client, "pulseCombo", {320, 336, 49, 22}, PulseItems());
+    FitGroupTitles({dstGroup, statusRelayGroup, elLampGroup, pulseLabel, pulseCombo});
     FitRow({pulseCombo}, ClientSize.width());
     Name(pulseCombo, pulseLabel, tr("Pulse"));
 }
