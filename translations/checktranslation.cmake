@@ -17,7 +17,8 @@ if(count GREATER 0)
         string(REPLACE "<semicolon>" ";" text "${text}")
         string(APPEND texts "\n    ${text}")
     endforeach()
-    message(FATAL_ERROR "translations/halvex_de.ts has no German for ${count} text(s):${texts}\n"
+    get_filename_component(name ${TS} NAME)
+    message(FATAL_ERROR "translations/${name} has no translation for ${count} text(s):${texts}\n"
             "Run `cmake --build build --target update_translations` and translate them.")
 endif()
 
@@ -79,6 +80,7 @@ foreach(entry ${finished})
     endif()
 endforeach()
 if(wrong)
-    message(FATAL_ERROR "translations/halvex_de.ts: the German of these texts does not take the "
+    get_filename_component(name ${TS} NAME)
+    message(FATAL_ERROR "translations/${name}: the translation of these texts does not take the "
             "values of the English (its placeholders or printf conversions differ):${wrong}")
 endif()
