@@ -29,14 +29,14 @@ void TestTranslations::windowsAndFindingsInGerman()
     QCOMPARE(window.windowTitle(),
              QStringLiteral("Halvex - KV40-Computersoftware, Sommerzeitregel 2007[*]"));
     QCOMPARE(window.menuBar()->actions().constFirst()->text(), QStringLiteral("&Datei"));
-    QCOMPARE(app.windows.eraseDialog->windowTitle(), QStringLiteral("L\u00f6schen ?"));
+    QCOMPARE(app.windows.eraseDialog->windowTitle(), QStringLiteral("L\u00f6schen?"));
     // Qt's own dialogs, from Qt's translation.
     QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("\u00d6ffnen"));
 
     const ProgramOverview overview = OverviewOf(app.buffer, SixteenStepLayout, {});
     QVERIFY(!overview.findings.empty());
     QCOMPARE(QString::fromStdString(overview.findings.front().text),
-             QStringLiteral("Schritt 01: schaltet um 07:30 Am am Mo aus, in derselben Minute, in "
+             QStringLiteral("Schritt 01: schaltet am Mo um 07:30 Am aus, in derselben Minute, in "
                             "der Schritt 00 einschaltet; welcher auf der Uhr gewinnt, ist "
                             "unbekannt"));
     // The step list is the clock's record, the same in every language.

@@ -205,7 +205,7 @@ SIGTERM, SIGINT oder SIGHUP beendet, lässt die Leitungen in Ruhe und endet durc
     </message>
     <message>
         <source>Erase ?</source>
-        <translation>Löschen ?</translation>
+        <translation>Löschen?</translation>
     </message>
     <message>
         <source>Erase All?</source>
@@ -775,11 +775,11 @@ Einträge sorgfältig prüfen</translation>
     </message>
     <message>
         <source>switches Off at %s on %s, the same minute as step %02d switches On; which wins on the clock is unknown</source>
-        <translation>schaltet um %s am %s aus, in derselben Minute, in der Schritt %02d einschaltet; welcher auf der Uhr gewinnt, ist unbekannt</translation>
+        <translation>schaltet am %2$s um %1$s aus, in derselben Minute, in der Schritt %3$02d einschaltet; welcher auf der Uhr gewinnt, ist unbekannt</translation>
     </message>
     <message>
         <source>switches On at %s on %s, the same minute as step %02d switches Off; which wins on the clock is unknown</source>
-        <translation>schaltet um %s am %s ein, in derselben Minute, in der Schritt %02d ausschaltet; welcher auf der Uhr gewinnt, ist unbekannt</translation>
+        <translation>schaltet am %2$s um %1$s ein, in derselben Minute, in der Schritt %3$02d ausschaltet; welcher auf der Uhr gewinnt, ist unbekannt</translation>
     </message>
     <message>
         <source>never changes anything: the relay is already Off at %s on each of its days, switched Off before by %s</source>
