@@ -646,7 +646,7 @@ Einträge sorgfältig prüfen</translation>
     </message>
     <message>
         <source> It is not plugged in.</source>
-        <translation> Es ist nicht angeschlossen.</translation>
+        <translation> Das Gerät ist nicht angeschlossen.</translation>
     </message>
     <message>
         <source>COM%1 reaches no device: the choice made for it cannot be read.</source>
@@ -1187,13 +1187,13 @@ Einträge sorgfältig prüfen</translation>
         <source>You are not allowed to open %s. It belongs to the group %s. Add yourself to that group with
     sudo usermod -aG %s $USER
 then log out and log in again.</source>
-        <translation>Sie dürfen %s nicht öffnen. Es gehört der Gruppe %s. Nehmen Sie sich in diese Gruppe auf mit
+        <translation>Sie dürfen %s nicht öffnen. Es gehört zur Gruppe %s. Fügen Sie sich dieser Gruppe hinzu mit
     sudo usermod -aG %s $USER
 und melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>You are not allowed to open %s. Ask whoever looks after this computer for access to it.</source>
-        <translation>Sie dürfen %s nicht öffnen. Bitten Sie, wer diesen Computer betreut, um Zugriff darauf.</translation>
+        <translation>Sie dürfen %s nicht öffnen. Bitten Sie die Person, die diesen Computer betreut, um Zugriff darauf.</translation>
     </message>
     <message>
         <source>%s is held by another program. Close that program (a terminal or modem program, for example) and send again.</source>
