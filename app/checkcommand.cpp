@@ -4,6 +4,7 @@
 #include "files/datafile.h"
 #include "model/mainview.h"
 #include "model/programoverview.h"
+#include "model/translation.h"
 
 #include <ostream>
 
@@ -11,7 +12,12 @@ int RunCheck(const std::string& file, std::ostream& out, std::ostream& err)
 {
     SetsBuffer loaded;
     if (LoadDataFile(loaded, DataFileToOpen(file)) != FileResult::Done) {
-        err << "halvex: " << file << ": File I/O Error ! (it is missing or cannot be read)\n";
+        err << "halvex: "
+            << FormatText(Translate("CheckCommand",
+                                    "%s: File I/O Error ! (it is missing or cannot be read)")
+                              .c_str(),
+                          file.c_str())
+            << "\n";
         return FileErrorStatus;
     }
     // The window shows a program as soon as it is loaded, and showing rewrites day bytes that

@@ -4,11 +4,13 @@
 #include "app/endsignals.h"
 #include "app/sendcommand.h"
 #include "app/sendconsole.h"
+#include "app/translations.h"
 #include "app/windowmodule.h"
 #include "comm/localclock.h"
 #include "comm/serialdevices.h"
 #include "comm/serialport.h"
 #include "files/datafile.h"
+#include "model/translation.h"
 #include "print/programtext.h"
 #include "ui/serialports.h"
 
@@ -27,7 +29,7 @@ namespace {
 constexpr const char* Version = "1.06";
 constexpr int HighestComNumber = 8;
 
-constexpr const char* Usage = R"(Usage: halvex [FILE]
+constexpr auto Usage = TranslatableText("CommandLine", R"(Usage: halvex [FILE]
        halvex send FILE [--port COMn|DEVICE] [--repeat]
        halvex show FILE
        halvex check FILE
@@ -59,9 +61,21 @@ Exit status: 0 done; 1 a command used wrongly, check found something, or print o
 output failed; 2 FILE is no program file or cannot be read; send: 3 the port is unavailable
 or unknown, 4 the clock did not answer. A send ended by SIGTERM, SIGINT or SIGHUP leaves the
 lines at rest and ends by that signal.
-)";
+)");
 
 const std::set<std::string> Verbs{"send", "show", "check", "print", "ports"};
+
+// A translated message with its values put in as printf does.
+template <typename... Args> std::string Format(const std::string& translated, Args... args)
+{
+    return FormatText(translated.c_str(), args...);
+}
+
+// "halvex: " and the message, on standard error.
+void Complain(const std::string& message)
+{
+    std::fprintf(stderr, "halvex: %s\n", message.c_str());
+}
 
 // Writes everything or says it could not: a closed or full standard output is a failure.
 int WriteOut(const std::string& text)
@@ -70,13 +84,15 @@ int WriteOut(const std::string& text)
         std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     if (written)
         return 0;
-    std::fprintf(stderr, "halvex: the output could not be written: %s\n", std::strerror(errno));
+    const int error = errno;
+    Complain(Format(Translate("CommandLine", "the output could not be written: %s"),
+                    std::strerror(error)));
     return UsageStatus;
 }
 
 int UsageError(const std::string& what)
 {
-    std::fprintf(stderr, "halvex: %s\n\n%s", what.c_str(), Usage);
+    std::fprintf(stderr, "halvex: %s\n\n%s", what.c_str(), Translate(Usage).c_str());
     return UsageStatus;
 }
 
@@ -116,21 +132,21 @@ Arguments Parse(int argc, char* argv[], const std::set<std::string>& valued,
             name.size() > 2 && name.compare(0, 2, "--") == 0 ? name.substr(2) : std::string();
         if (valued.count(option)) {
             if (parsed.values.count(option))
-                parsed.error = name + " is given twice";
+                parsed.error = Format(Translate("CommandLine", "%s is given twice"), name.c_str());
             else if (equals != std::string::npos)
                 parsed.values[option] = word.substr(equals + 1);
             else if (i + 1 < argc)
                 parsed.values[option] = argv[++i];
             else
-                parsed.error = name + " needs a value";
+                parsed.error = Format(Translate("CommandLine", "%s needs a value"), name.c_str());
         } else if (flags.count(option) && equals == std::string::npos) {
             parsed.flags.insert(option);
         } else {
-            parsed.error = "no option " + word + " here";
+            parsed.error = Format(Translate("CommandLine", "no option %s here"), word.c_str());
         }
     }
     if (parsed.error.empty() && !parsed.help && parsed.files.size() != 1)
-        parsed.error = std::string(argv[1]) + " takes one FILE";
+        parsed.error = Format(Translate("CommandLine", "%s takes one FILE"), argv[1]);
     return parsed;
 }
 
@@ -139,7 +155,7 @@ bool LoadProgram(SetsBuffer& program, const std::string& file)
 {
     const std::string why = LoadProgramFile(program, DataFileToOpen(file));
     if (!why.empty())
-        std::fprintf(stderr, "halvex: %s\n", why.c_str());
+        Complain(why);
     return why.empty();
 }
 
@@ -161,7 +177,7 @@ int Check(const std::string& file)
         return FileErrorStatus;
     const int status = RunCheck(DataFileToOpen(file), std::cout, std::cerr);
     if (!std::cout.flush()) {
-        std::fprintf(stderr, "halvex: the output could not be written\n");
+        Complain(Translate("CommandLine", "the output could not be written"));
         return UsageStatus;
     }
     return status;
@@ -178,8 +194,10 @@ int Send(const Arguments& arguments)
 {
     const auto port = arguments.values.find("port");
     if (port != arguments.values.end() && !IsPort(port->second))
-        return UsageError("--port \"" + port->second +
-                          "\" is no port: name COM1 to COM8, or a device such as /dev/ttyUSB0");
+        return UsageError(Format(Translate("CommandLine", "--port \"%s\" is no port: name COM1 "
+                                                          "to COM8, or a device such as "
+                                                          "/dev/ttyUSB0"),
+                                 port->second.c_str()));
     const SendRequest request{arguments.files.front(),
                               port == arguments.values.end() ? std::string() : port->second,
                               arguments.flags.count("repeat") > 0};
@@ -199,20 +217,20 @@ int Print(int argc, char* argv[], const Arguments& arguments)
     const auto pdf = arguments.values.find("pdf");
     const auto printer = arguments.values.find("printer");
     if ((pdf == arguments.values.end()) == (printer == arguments.values.end()))
-        return UsageError("print: give either --pdf OUT.pdf or --printer NAME");
+        return UsageError(
+            Translate("CommandLine", "print: give either --pdf OUT.pdf or --printer NAME"));
     if ((pdf != arguments.values.end() && pdf->second.empty()) ||
         (printer != arguments.values.end() && printer->second.empty()))
-        return UsageError("print: --pdf and --printer need a name");
+        return UsageError(Translate("CommandLine", "print: --pdf and --printer need a name"));
     const std::string file = DataFileToOpen(arguments.files.front());
     SetsBuffer program;
     if (!LoadProgram(program, file))
         return FileErrorStatus;
     const std::string output = pdf == arguments.values.end() ? std::string() : pdf->second;
     if (!output.empty() && SameFile(file, output)) {
-        std::fprintf(stderr,
-                     "halvex: %s is the program file itself: name another file for the "
-                     "PDF.\n",
-                     output.c_str());
+        Complain(Format(Translate("CommandLine",
+                                  "%s is the program file itself: name another file for the PDF."),
+                        output.c_str()));
         return UsageStatus;
     }
     WindowModule module;
@@ -242,15 +260,16 @@ std::optional<int> Window(int& argc, char* argv[])
             argv[i] = argv[i + 1]; // argv[argc] is the null that ends the list
         --argc;
     } else if (first.size() > 1 && first[0] == '-') {
-        return UsageError("no option " + first);
+        return UsageError(Format(Translate("CommandLine", "no option %s"), first.c_str()));
     }
     if (argc > 2)
-        return UsageError("\"" + first +
-                          "\" is no command: the commands are send, show, check, "
-                          "print and ports");
+        return UsageError(Format(Translate("CommandLine", "\"%s\" is no command: the commands "
+                                                          "are send, show, check, print and ports"),
+                                 first.c_str()));
     if (!HasDisplay()) {
-        std::fprintf(stderr, "halvex: there is no display to open the window on (DISPLAY is not "
-                             "set). send, show, check, print and ports need none: see halvex --help.\n");
+        Complain(Translate("CommandLine",
+                           "there is no display to open the window on (DISPLAY is not set). send, "
+                           "show, check, print and ports need none: see halvex --help."));
         return UsageStatus;
     }
     return std::nullopt;
@@ -259,10 +278,10 @@ std::optional<int> Window(int& argc, char* argv[])
 int Ports(int argc)
 {
     if (argc != 2)
-        return UsageError("ports takes no argument");
+        return UsageError(Translate("CommandLine", "ports takes no argument"));
     const std::vector<SerialDevice> devices = ListSerialDevices();
     if (devices.empty())
-        std::fprintf(stderr, "halvex: no serial device found\n");
+        Complain(Translate("CommandLine", "no serial device found"));
     std::ostringstream list;
     WriteDeviceList(list, devices);
     return WriteOut(list.str());
@@ -272,9 +291,10 @@ int Ports(int argc)
 
 std::optional<int> RunCommandLine(int& argc, char* argv[])
 {
+    TranslateCommandLine();
     const std::string first = argc > 1 ? argv[1] : "";
     if (first == "-h" || first == "--help")
-        return WriteOut(Usage);
+        return WriteOut(Translate(Usage));
     if (first == "-v" || first == "--version")
         return WriteOut(std::string("halvex ") + Version + "\n");
     if (!Verbs.count(first))
@@ -289,7 +309,7 @@ std::optional<int> RunCommandLine(int& argc, char* argv[])
                    : (print ? std::set<std::string>{"pdf", "printer"} : std::set<std::string>{}),
               send ? std::set<std::string>{"repeat"} : std::set<std::string>{});
     if (arguments.help)
-        return WriteOut(Usage);
+        return WriteOut(Translate(Usage));
     if (!arguments.error.empty())
         return UsageError(arguments.error);
     if (first == "show")

@@ -1,6 +1,7 @@
 #include "app/halvexapplication.h"
 
 #include "ui/dialoggui.h"
+#include "ui/guard.h"
 
 #include <exception>
 
@@ -17,7 +18,7 @@ bool HalvexApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         gui.showException(activeWindow(), QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        gui.showException(activeWindow(), QStringLiteral("An unknown error occurred."));
+        gui.showException(activeWindow(), UnknownErrorText());
     }
     return false;
 }

@@ -7,10 +7,12 @@
 #include "comm/transferfailure.h"
 #include "files/datafile.h"
 #include "model/mainview.h"
+#include "model/translation.h"
 #include "ui/serialports.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -52,13 +54,13 @@ Sent SendOnce(SetsBuffer& program, const SendRequest& request, ModemLinePort& po
     return sent;
 }
 
-// "sent 123 bytes to /dev/ttyUSB0 in 2.1 s": the one line a log keeps of a send.
+// "sent 123 bytes to /dev/ttyUSB0 in 2.1 s": the one line a log keeps of a send. The seconds
+// are given in whole seconds and tenths, so a translation writes them with its own decimal mark.
 std::string SentLine(const Sent& sent)
 {
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.1f", sent.seconds);
-    return "sent " + std::to_string(ClockFrameSize) + " bytes to " + sent.outcome.port.device +
-           " in " + seconds + " s";
+    const long long tenths = std::llround(sent.seconds * 10);
+    return FormatText(Translate("SendCommand", "sent %d bytes to %s in %lld.%lld s").c_str(),
+                      ClockFrameSize, sent.outcome.port.device.c_str(), tenths / 10, tenths % 10);
 }
 
 // Enter sends to the next clock, "q" or "quit" ends; anything else is asked again, so that a
@@ -77,8 +79,10 @@ Answer Understand(std::string answer)
 
 bool NextClockWanted(SendConsole& console, const std::atomic<bool>* end)
 {
-    for (std::string question = "Connect the next clock and press Enter (q to end): ";;
-         question = "Press Enter to send to the next clock, or q and Enter to end: ") {
+    for (std::string question =
+             Translate("SendCommand", "Connect the next clock and press Enter (q to end): ");
+         ; question = Translate("SendCommand",
+                                "Press Enter to send to the next clock, or q and Enter to end: ")) {
         const std::optional<std::string> answer = console.ask(question);
         if (!answer || (end && end->load()))
             return false;
@@ -105,8 +109,11 @@ int RunSend(const SendRequest& request, ModemLinePort& port, LocalClock& clock,
         // The port of halvex.dat, as the window starts with it. A file that is there but cannot
         // be read leaves the port unknown: COM1 might be another device than the clock's.
         if (const FileResult read = LoadSettingsBlock(program); read != FileResult::Done) {
-            console.say("halvex: " + DescribeFileResult(read, SettingsFileName) +
-                        " So the clock's port is unknown: name it with --port.");
+            console.say("halvex: " +
+                        FormatText(Translate("SendCommand", "%s So the clock's port is unknown: "
+                                                            "name it with --port.")
+                                       .c_str(),
+                                   DescribeFileResult(read, SettingsFileName).c_str()));
             return PortUnavailableStatus;
         }
     }
@@ -118,15 +125,17 @@ int RunSend(const SendRequest& request, ModemLinePort& port, LocalClock& clock,
             return status;
         const std::string portName = request.port.empty() ? PortName(program) : request.port;
         const std::string clockNumber =
-            request.repeat ? "clock " + std::to_string(count) + ": " : "";
+            request.repeat ? FormatText(Translate("SendCommand", "clock %d: ").c_str(), count) : "";
         if (status == SentStatus) {
             console.say(clockNumber + SentLine(sent));
         } else {
-            console.say("Serial Transfer Error ! " +
-                        DescribeTransferFailure(sent.outcome, portName,
-                                                ports.factsAbout(sent.outcome.port.device)));
+            console.say(
+                FormatText(Translate("SendCommand", "Serial Transfer Error ! %s").c_str(),
+                           DescribeTransferFailure(sent.outcome, portName,
+                                                   ports.factsAbout(sent.outcome.port.device))
+                               .c_str()));
             if (request.repeat)
-                console.say(clockNumber + "not sent");
+                console.say(clockNumber + Translate("SendCommand", "not sent"));
         }
         if (!request.repeat || !NextClockWanted(console, end))
             return status;

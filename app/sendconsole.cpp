@@ -1,6 +1,7 @@
 #include "app/sendconsole.h"
 
 #include "comm/clockframe.h"
+#include "model/translation.h"
 
 #include <cerrno>
 #include <istream>
@@ -17,7 +18,8 @@ constexpr int Stderr = STDERR_FILENO;
 
 std::string ProgressLine(int bytesSent)
 {
-    return "\rbyte " + std::to_string(bytesSent) + " of " + std::to_string(ClockFrameSize);
+    return "\r" +
+           FormatText(Translate("SendCommand", "byte %d of %d").c_str(), bytesSent, ClockFrameSize);
 }
 
 // Waits until fd is ready for events (or has hung up, or failed: the call that follows says

@@ -10,8 +10,10 @@
 #include "model/annualeditor.h"
 #include "model/mainview.h"
 #include "model/setsbuffer.h"
+#include "model/translation.h"
 #include "print/report.h"
 #include "ui/dialoggui.h"
+#include "ui/guard.h"
 #include "ui/helpdocument.h"
 #include "ui/mainwindow.h"
 #include "ui/qtprintbackend.h"
@@ -106,7 +108,11 @@ int HalvexRunWindow(int* argc, char** argv)
     }
     SystemSerialPorts serialPorts;
     if (const std::string problem = serialPorts.settingsProblem(); !problem.empty())
-        qWarning("halvex: %s The devices chosen for the COM ports are not used.", problem.c_str());
+        qWarning(
+            "halvex: %s",
+            qUtf8Printable(QCoreApplication::translate(
+                               "Window", "%1 The devices chosen for the COM ports are not used.")
+                               .arg(QFile::decodeName(problem.c_str()))));
     SerialModemLinePort port(MonotonicTickMs, ChoiceOf(serialPorts));
     SystemLocalClock clock;
     DesktopDocumentOpener documents;
@@ -128,7 +134,7 @@ int HalvexRunWindow(int* argc, char** argv)
     } catch (const std::exception& error) {
         gui.showException(nullptr, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        gui.showException(nullptr, QStringLiteral("An unknown error occurred."));
+        gui.showException(nullptr, UnknownErrorText());
     }
     endSignals.endLikeTheSignal();
     return 0;
@@ -149,10 +155,12 @@ int PutPdf(const QString& written, const char* pdf)
     QFile file(written);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (!IsWholePdf(bytes)) {
-        std::fprintf(stderr,
-                     "halvex: the report could not be made (is the disk full?); %s is "
-                     "left as it was.\n",
-                     pdf);
+        std::fprintf(stderr, "halvex: %s\n",
+                     FormatText(Translate("PrintCommand", "the report could not be made (is the "
+                                                          "disk full?); %s is left as it was.")
+                                    .c_str(),
+                                pdf)
+                         .c_str());
         return UsageStatus;
     }
     const FileResult put =
@@ -172,6 +180,7 @@ int PutPdf(const QString& written, const char* pdf)
 int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
                       const char* printerName)
 {
+    TranslateCommandLine(); // until the application is made
     SetsBuffer program;
     if (const std::string why = LoadProgramFile(program, file); !why.empty()) {
         std::fprintf(stderr, "halvex: %s\n", why.c_str());
@@ -181,6 +190,7 @@ int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication application(*argc, argv);
+    LoadTranslations();
     QPrinter printer(QPrinter::HighResolution);
     const QTemporaryDir scratch;
     const QString drawn = scratch.filePath(QStringLiteral("report.pdf"));
@@ -188,8 +198,10 @@ int HalvexPrintReport(int* argc, char** argv, const char* file, const char* pdf,
         printer.setPrinterName(QString::fromLocal8Bit(printerName));
     } else {
         if (!scratch.isValid()) {
-            std::fprintf(stderr, "halvex: no scratch folder for the report: %s\n",
-                         qPrintable(scratch.errorString()));
+            std::fprintf(stderr, "halvex: %s\n",
+                         qUtf8Printable(QCoreApplication::translate(
+                                            "PrintCommand", "no scratch folder for the report: %1")
+                                            .arg(scratch.errorString())));
             return UsageStatus;
         }
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,13 +1,12 @@
 #include "app/windowmodule.h"
 
+#include "model/translation.h"
+
 #include <cstdio>
-#include <string>
 
 #include <climits>
 #include <dlfcn.h>
 #include <unistd.h>
-
-namespace {
 
 std::string ProgramFolder()
 {
@@ -18,8 +17,6 @@ std::string ProgramFolder()
     const std::string program(path, static_cast<std::size_t>(length));
     return program.substr(0, program.rfind('/'));
 }
-
-} // namespace
 
 bool LoadWindowModule(WindowModule& module)
 {
@@ -41,6 +38,9 @@ bool LoadWindowModule(WindowModule& module)
         if (const char* why = ::dlerror())
             error = why;
     }
-    std::fprintf(stderr, "halvex: the window could not be loaded: %s\n", error.c_str());
+    std::fprintf(stderr, "halvex: %s\n",
+                 FormatText(Translate("CommandLine", "the window could not be loaded: %s").c_str(),
+                            error.c_str())
+                     .c_str());
     return false;
 }

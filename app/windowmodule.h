@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The window and the printer live in a module of their own, loaded only when they are needed:
 // the window-free commands then start without loading Qt's GUI libraries at all, in a few
 // milliseconds, and never look for a display.
@@ -21,3 +23,7 @@ struct WindowModule {
     PrintReportFunction printReport = nullptr;
 };
 bool LoadWindowModule(WindowModule& module);
+
+// The folder of the program that runs (in the window module too, the program's, not the
+// module's), found without Qt's application object.
+std::string ProgramFolder();

@@ -1,5 +1,7 @@
 #include "comm/localclock.h"
 
+#include "model/translation.h"
+
 #include <ctime>
 #include <stdexcept>
 
@@ -8,7 +10,7 @@ LocalDateTime SystemLocalClock::now()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (now == static_cast<std::time_t>(-1) || !localtime_r(&now, &local))
-        throw std::runtime_error("The computer's local time cannot be read.");
+        throw std::runtime_error(Translate("Clock", "The computer's local time cannot be read."));
     LocalDateTime t;
     t.year = local.tm_year + 1900;
     t.month = local.tm_mon + 1;

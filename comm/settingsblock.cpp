@@ -1,5 +1,7 @@
 #include "comm/settingsblock.h"
 
+#include "model/translation.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -30,7 +32,8 @@ int PortIndex(const SetsBuffer& buffer)
 void ChoosePort(SetsBuffer& buffer, int index)
 {
     if (index < 0 || index > PortIndexMask)
-        throw std::out_of_range("There is no COM" + std::to_string(index + 1) + " to choose.");
+        throw std::out_of_range(
+            FormatText(Translate("Settings", "There is no COM%d to choose.").c_str(), index + 1));
     buffer[PortByte] = static_cast<Byte>(index);
 }
 

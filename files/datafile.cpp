@@ -1,5 +1,7 @@
 #include "files/datafile.h"
 
+#include "model/translation.h"
+
 #include <algorithm>
 
 #include <sys/stat.h>
@@ -7,6 +9,11 @@
 namespace {
 
 constexpr std::string_view NotANameOfAFile[] = {"", ".", ".."};
+
+constexpr auto WrongSizeOne =
+    TranslatableText("FileErrors", "%s is %lld byte; a program file is %d.");
+constexpr auto WrongSize =
+    TranslatableText("FileErrors", "%s is %lld bytes; a program file is %d.");
 
 // Where the extension starts within a file name, or npos when the name has none.
 std::size_t ExtensionStart(std::string_view name)
@@ -82,8 +89,8 @@ std::string LoadProgramFile(SetsBuffer& buffer, const std::string& path)
         const long long size = ::stat(path.c_str(), &info) == 0
                                    ? static_cast<long long>(info.st_size)
                                    : static_cast<long long>(read.bytes.size());
-        return path + " is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
-               "; a program file is " + std::to_string(DataFileLength) + ".";
+        return FormatText(Translate(size == 1 ? WrongSizeOne : WrongSize).c_str(), path.c_str(),
+                          size, int(DataFileLength));
     }
     std::ranges::copy(read.bytes, buffer.bytes.begin());
     return {};

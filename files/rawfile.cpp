@@ -1,5 +1,7 @@
 #include "files/rawfile.h"
 
+#include "model/translation.h"
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -261,23 +263,74 @@ bool SameFile(const std::string& a, const std::string& b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+namespace {
+
+// What the reasons say, all in one place, for a translator too.
+namespace Says {
+constexpr auto LoopOfLinks = TranslatableText("FileErrors", "a loop of links");
+constexpr auto LinkToNothing = TranslatableText("FileErrors", "a link to nothing");
+constexpr auto Nothing = TranslatableText("FileErrors", "nothing");
+constexpr auto File = TranslatableText("FileErrors", "a file");
+constexpr auto Folder = TranslatableText("FileErrors", "a folder");
+constexpr auto NamedPipe = TranslatableText("FileErrors", "a named pipe");
+constexpr auto Socket = TranslatableText("FileErrors", "a socket");
+constexpr auto Device = TranslatableText("FileErrors", "a device");
+constexpr auto UserNumber = TranslatableText("FileErrors", "with the number %u");
+constexpr auto RefusedLink = TranslatableText(
+    "FileErrors", "%s is a link that the user %s made in %s, a folder where everyone may make "
+                  "files. halvex follows such a link only when it is yours or the folder owner's, "
+                  "as Linux itself does: it could lead anywhere.");
+constexpr auto LeadsToRefusedLink = TranslatableText(
+    "FileErrors", "%s leads to %s, which is a link that the user %s made in %s, a folder where "
+                  "everyone may make files. halvex follows such a link only when it is yours or "
+                  "the folder owner's, as Linux itself does: it could lead anywhere.");
+constexpr auto NotAFile = TranslatableText(
+    "FileErrors", "%s is %s, not a file: halvex reads and writes only plain files.");
+constexpr auto LeadsToNotAFile = TranslatableText(
+    "FileErrors", "%s leads to %s, which is %s, not a file: halvex reads and writes only plain "
+                  "files.");
+constexpr auto NoFile = TranslatableText("FileErrors", "There is no file %s.");
+constexpr auto MayNotRead = TranslatableText("FileErrors", "You may not read %s.");
+constexpr auto CannotOpen = TranslatableText("FileErrors", "%s could not be opened.");
+constexpr auto MayNotWrite = TranslatableText("FileErrors", "You may not write %s.");
+constexpr auto NoFolder = TranslatableText("FileErrors", "There is no folder %s.");
+constexpr auto NotAFolder = TranslatableText("FileErrors", "%s is %s, not a folder.");
+constexpr auto FolderNotWritable =
+    TranslatableText("FileErrors", "No file can be made in %s: you may not write there.");
+constexpr auto CannotRead = TranslatableText("FileErrors", "%s could not be read.");
+constexpr auto WriteFailed = TranslatableText(
+    "FileErrors", "%s could not be written completely (is the disk full?). The file that was "
+                  "there is kept as it was.");
+constexpr auto CannotReplace = TranslatableText(
+    "FileErrors", "The new %s could not take the old one's place. The file that was there is "
+                  "kept as it was.");
+constexpr auto CannotRemove = TranslatableText("FileErrors", "%s could not be removed.");
+} // namespace Says
+
+template <typename... Args> std::string Format(const TranslatableText& text, Args... args)
+{
+    return FormatText(Translate(text).c_str(), args...);
+}
+
+} // namespace
+
 std::string KindOfFile(const std::string& path)
 {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         if (errno == ELOOP)
-            return "a loop of links";
-        return ::lstat(path.c_str(), &info) == 0 ? "a link to nothing" : "nothing";
+            return Translate(Says::LoopOfLinks);
+        return Translate(::lstat(path.c_str(), &info) == 0 ? Says::LinkToNothing : Says::Nothing);
     }
     if (S_ISREG(info.st_mode))
-        return "a file";
+        return Translate(Says::File);
     if (S_ISDIR(info.st_mode))
-        return "a folder";
+        return Translate(Says::Folder);
     if (S_ISFIFO(info.st_mode))
-        return "a named pipe";
+        return Translate(Says::NamedPipe);
     if (S_ISSOCK(info.st_mode))
-        return "a socket";
-    return "a device";
+        return Translate(Says::Socket);
+    return Translate(Says::Device);
 }
 
 namespace {
@@ -286,7 +339,7 @@ std::string UserName(uid_t uid)
 {
     if (const passwd* user = ::getpwuid(uid))
         return user->pw_name;
-    return "with the number " + std::to_string(uid);
+    return Format(Says::UserNumber, unsigned(uid));
 }
 
 std::string RefusedLink(const std::string& path)
@@ -295,41 +348,43 @@ std::string RefusedLink(const std::string& path)
     const std::string& link = walk.result == FileResult::LinkRefused ? walk.file : path;
     struct stat info {};
     const std::string owner = ::lstat(link.c_str(), &info) == 0 ? UserName(info.st_uid) : "?";
-    std::string words = link == path ? path : path + " leads to " + link + ", which";
-    return words + " is a link that the user " + owner + " made in " + FolderOf(link) +
-           ", a folder where everyone may make files. halvex follows such a link only when it "
-           "is yours or the folder owner's, as Linux itself does: it could lead anywhere.";
+    const std::string folder = FolderOf(link);
+    if (link == path)
+        return Format(Says::RefusedLink, path.c_str(), owner.c_str(), folder.c_str());
+    return Format(Says::LeadsToRefusedLink, path.c_str(), link.c_str(), owner.c_str(),
+                  folder.c_str());
 }
 
 std::string NotAFileAt(const std::string& path)
 {
     const std::string target = FollowLinks(path).file;
     const std::string kind = KindOfFile(target);
-    const std::string where = target == path ? path : path + " leads to " + target + ", which";
-    return where + " is " + kind + ", not a file: halvex reads and writes only plain files.";
+    if (target == path)
+        return Format(Says::NotAFile, path.c_str(), kind.c_str());
+    return Format(Says::LeadsToNotAFile, path.c_str(), target.c_str(), kind.c_str());
 }
 
 std::string CannotOpenWhy(const std::string& path)
 {
     if (!FileExists(path))
-        return "There is no file " + path + ".";
+        return Format(Says::NoFile, path.c_str());
     if (::access(path.c_str(), R_OK) != 0)
-        return "You may not read " + path + ".";
-    return path + " could not be opened.";
+        return Format(Says::MayNotRead, path.c_str());
+    return Format(Says::CannotOpen, path.c_str());
 }
 
 std::string CannotCreateWhy(const std::string& path)
 {
     const std::string file = FollowLinks(path).file;
     if (FileExists(file) && !MayWrite(file))
-        return "You may not write " + file + ".";
+        return Format(Says::MayNotWrite, file.c_str());
     const std::string folder = FolderOf(file);
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0)
-        return "There is no folder " + folder + ".";
+        return Format(Says::NoFolder, folder.c_str());
     if (!S_ISDIR(info.st_mode))
-        return folder + " is " + KindOfFile(folder) + ", not a folder.";
-    return "No file can be made in " + folder + ": you may not write there.";
+        return Format(Says::NotAFolder, folder.c_str(), KindOfFile(folder).c_str());
+    return Format(Says::FolderNotWritable, folder.c_str());
 }
 
 } // namespace
@@ -342,17 +397,15 @@ std::string DescribeFileResult(FileResult result, const std::string& path)
     case FileResult::CannotOpen:
         return CannotOpenWhy(path);
     case FileResult::ReadFailed:
-        return path + " could not be read.";
+        return Format(Says::CannotRead, path.c_str());
     case FileResult::CannotCreate:
         return CannotCreateWhy(path);
     case FileResult::WriteFailed:
-        return path + " could not be written completely (is the disk full?). The file that was "
-                      "there is kept as it was.";
+        return Format(Says::WriteFailed, path.c_str());
     case FileResult::CannotReplace:
-        return "The new " + path +
-               " could not take the old one's place. The file that was there is kept as it was.";
+        return Format(Says::CannotReplace, path.c_str());
     case FileResult::CannotRemove:
-        return path + " could not be removed.";
+        return Format(Says::CannotRemove, path.c_str());
     case FileResult::LinkRefused:
         return RefusedLink(path);
     case FileResult::NotAFile:

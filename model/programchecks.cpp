@@ -1,6 +1,7 @@
 #include "model/programchecks.h"
 
-#include <cstdio>
+#include "model/translation.h"
+
 #include <map>
 #include <optional>
 #include <set>
@@ -9,75 +10,121 @@
 
 namespace {
 
-// What the findings say, all in one place. Each is a whole sentence with its values in it.
+// What the findings say, all in one place, for a translator too. Each is a whole sentence with
+// its values in it; where a step switches On or Off, each state has a sentence of its own.
 namespace Says {
-constexpr const char* StepLine = "Step %02d: ";
-constexpr const char* AnnualLine = "Annual %02d: ";
-constexpr const char* On = "On";
-constexpr const char* Off = "Off";
-constexpr const char* StepName = "step %02d";
+constexpr auto StepLine = TranslatableText("ProgramChecks", "Step %02d: ");
+constexpr auto AnnualLine = TranslatableText("ProgramChecks", "Annual %02d: ");
+constexpr auto StepName = TranslatableText("ProgramChecks", "step %02d");
 constexpr const char* ListComma = ", ";
-constexpr const char* ListAnd = " and ";
+constexpr auto ListAnd = TranslatableText("ProgramChecks", " and ");
 constexpr const char* NoDayCode = "?";
-constexpr const char* DayCodeAndRelay = "%s, relay %s";
+constexpr TranslatableText DayCodeAndRelay[] = {
+    TranslatableText("ProgramChecks", "%s, relay Off"),
+    TranslatableText("ProgramChecks", "%s, relay On"),
+};
+constexpr TranslatableText DayNames[DaysPerWeek] = {
+    TranslatableText("ProgramChecks", "Sun"), TranslatableText("ProgramChecks", "Mon"),
+    TranslatableText("ProgramChecks", "Tue"), TranslatableText("ProgramChecks", "Wed"),
+    TranslatableText("ProgramChecks", "Thu"), TranslatableText("ProgramChecks", "Fri"),
+    TranslatableText("ProgramChecks", "Sat"),
+};
 
-constexpr const char* Clash = "switches %s at %s on %s, the same minute as step %02d switches %s; "
-                              "which wins on the clock is unknown";
-constexpr const char* AlreadyBefore = "never changes anything: the relay is already %s at %s on "
-                                      "each of its days, switched %s before by %s";
-constexpr const char* AlsoAtTheMinute = "never changes anything: on each of its days the relay is "
-                                        "switched %s at the same minute (%s) by %s";
-constexpr const char* AlreadyOrAlso = "never changes anything: on each of its days the relay is "
-                                      "already %s at %s or switched %s at that minute, by %s";
-constexpr const char* StatusKeeps = "never changes anything: no other step switches the relay, "
-                                    "and the status Relay setting keeps it %s";
-constexpr const char* DependsOn = "whether it changes anything depends on %s, which switch at the "
-                                  "same minute before it; which wins on the clock is unknown";
+// Each of these by the state the step switches to: [0] Off, [1] On.
+constexpr TranslatableText Clash[] = {
+    TranslatableText("ProgramChecks",
+                     "switches Off at %s on %s, the same minute as step %02d switches On; which "
+                     "wins on the clock is unknown"),
+    TranslatableText("ProgramChecks",
+                     "switches On at %s on %s, the same minute as step %02d switches Off; which "
+                     "wins on the clock is unknown"),
+};
+constexpr TranslatableText AlreadyBefore[] = {
+    TranslatableText("ProgramChecks",
+                     "never changes anything: the relay is already Off at %s on each of its days, "
+                     "switched Off before by %s"),
+    TranslatableText("ProgramChecks",
+                     "never changes anything: the relay is already On at %s on each of its days, "
+                     "switched On before by %s"),
+};
+constexpr TranslatableText AlsoAtTheMinute[] = {
+    TranslatableText("ProgramChecks", "never changes anything: on each of its days the relay is "
+                                      "switched Off at the same minute (%s) by %s"),
+    TranslatableText("ProgramChecks", "never changes anything: on each of its days the relay is "
+                                      "switched On at the same minute (%s) by %s"),
+};
+constexpr TranslatableText AlreadyOrAlso[] = {
+    TranslatableText("ProgramChecks", "never changes anything: on each of its days the relay is "
+                                      "already Off at %s or switched Off at that minute, by %s"),
+    TranslatableText("ProgramChecks", "never changes anything: on each of its days the relay is "
+                                      "already On at %s or switched On at that minute, by %s"),
+};
+constexpr TranslatableText StatusKeeps[] = {
+    TranslatableText("ProgramChecks", "never changes anything: no other step switches the relay, "
+                                      "and the status Relay setting keeps it Off"),
+    TranslatableText("ProgramChecks", "never changes anything: no other step switches the relay, "
+                                      "and the status Relay setting keeps it On"),
+};
+constexpr auto DependsOn =
+    TranslatableText("ProgramChecks", "whether it changes anything depends on %s, which switch at "
+                                      "the same minute before it; which wins on the clock is "
+                                      "unknown");
 
-constexpr const char* HourNotBcd =
-    "hour 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out";
-constexpr const char* NoHour = "hour %d is no hour of the clock; the chart leaves the step out";
-constexpr const char* MinuteNotBcd =
-    "minute 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out";
-constexpr const char* NoMinute =
-    "minute %d is no minute of the clock; the chart leaves the step out";
-constexpr const char* DayCodeWillBeRewritten =
-    "day byte 0x%02X is no day code; the step list will rewrite it to 0x%02X (%s)";
-constexpr const char* DayCodeRewritten =
-    "day byte 0x%02X was no day code; the step list rewrote it to 0x%02X (%s)";
+constexpr auto HourNotBcd = TranslatableText(
+    "ProgramChecks",
+    "hour 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out");
+constexpr auto NoHour = TranslatableText(
+    "ProgramChecks", "hour %d is no hour of the clock; the chart leaves the step out");
+constexpr auto MinuteNotBcd = TranslatableText(
+    "ProgramChecks",
+    "minute 0x%02X is not packed BCD (the list shows it as %d); the chart leaves the step out");
+constexpr auto NoMinute = TranslatableText(
+    "ProgramChecks", "minute %d is no minute of the clock; the chart leaves the step out");
+constexpr auto DayCodeWillBeRewritten = TranslatableText(
+    "ProgramChecks",
+    "day byte 0x%02X is no day code; the step list will rewrite it to 0x%02X (%s)");
+constexpr auto DayCodeRewritten = TranslatableText(
+    "ProgramChecks", "day byte 0x%02X was no day code; the step list rewrote it to 0x%02X (%s)");
 
 // The faults of a date, for the start date and for the end date.
 struct DateSays {
-    const char* monthNotBcd;
-    const char* noMonth;
-    const char* dayNotBcd;
-    const char* blankDay;
-    const char* noDay;
-    const char* yearNotBcd;
-    const char* blankYear;
-    const char* noSuchDate;
+    TranslatableText monthNotBcd;
+    TranslatableText noMonth;
+    TranslatableText dayNotBcd;
+    TranslatableText blankDay;
+    TranslatableText noDay;
+    TranslatableText yearNotBcd;
+    const TranslatableText* blankYear; // only the start year has a blank item
+    TranslatableText noSuchDate;
 };
+constexpr auto BlankStartYear = TranslatableText("ProgramChecks", "start year is left blank");
 constexpr DateSays StartDate{
-    "start month 0x%02X is not packed BCD (the list shows it as %d)",
-    "start month %d is no month",
-    "start day 0x%02X is not packed BCD (the list shows it as %d)",
-    "start day is left blank",
-    "start day %d is no day",
-    "start year 0x%02X is not packed BCD (the list shows it as %d)",
-    "start year is left blank",
-    "start date %02d/%02d/%02d does not exist",
+    TranslatableText("ProgramChecks",
+                     "start month 0x%02X is not packed BCD (the list shows it as %d)"),
+    TranslatableText("ProgramChecks", "start month %d is no month"),
+    TranslatableText("ProgramChecks",
+                     "start day 0x%02X is not packed BCD (the list shows it as %d)"),
+    TranslatableText("ProgramChecks", "start day is left blank"),
+    TranslatableText("ProgramChecks", "start day %d is no day"),
+    TranslatableText("ProgramChecks",
+                     "start year 0x%02X is not packed BCD (the list shows it as %d)"),
+    &BlankStartYear,
+    TranslatableText("ProgramChecks", "start date %02d/%02d/%02d does not exist"),
 };
 constexpr DateSays EndDate{
-    "end month 0x%02X is not packed BCD (the list shows it as %d)",
-    "end month %d is no month",
-    "end day 0x%02X is not packed BCD (the list shows it as %d)",
-    "end day is left blank",
-    "end day %d is no day",
-    "end year 0x%02X is not packed BCD (the list shows it as %d)",
-    "",
-    "end date %02d/%02d/%02d does not exist",
+    TranslatableText("ProgramChecks",
+                     "end month 0x%02X is not packed BCD (the list shows it as %d)"),
+    TranslatableText("ProgramChecks", "end month %d is no month"),
+    TranslatableText("ProgramChecks", "end day 0x%02X is not packed BCD (the list shows it as %d)"),
+    TranslatableText("ProgramChecks", "end day is left blank"),
+    TranslatableText("ProgramChecks", "end day %d is no day"),
+    TranslatableText("ProgramChecks",
+                     "end year 0x%02X is not packed BCD (the list shows it as %d)"),
+    nullptr,
+    TranslatableText("ProgramChecks", "end date %02d/%02d/%02d does not exist"),
 };
-constexpr const char* EndsBeforeStart = "ends (%02d/%02d/%02d) before it starts (%02d/%02d/%02d)";
+constexpr auto EndsBeforeStart =
+    TranslatableText("ProgramChecks", "ends (%02d/%02d/%02d) before it starts (%02d/%02d/%02d)");
 } // namespace Says
 
 constexpr int LastHour = 12;
@@ -87,23 +134,16 @@ constexpr int LastDay = 31;
 constexpr Byte BlankDayByte = 0x32;       // what the blank item of the day lists stores
 constexpr Byte BlankStartYearByte = 0xA0; // and that of the start year list
 
-template <typename... Args> std::string Format(const char* format, Args... args)
+template <typename... Args> std::string Format(const TranslatableText& text, Args... args)
 {
-    char text[200];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
-
-const char* OnOff(bool on)
-{
-    return on ? Says::On : Says::Off;
+    return FormatText(Translate(text).c_str(), args...);
 }
 
 std::string DayList(Byte mask)
 {
     std::string list;
     for (int day : DaysOfMask(mask))
-        list += (list.empty() ? "" : Says::ListComma) + std::string(WeekDayNames[std::size_t(day)]);
+        list += (list.empty() ? "" : Says::ListComma) + Translate(Says::DayNames[std::size_t(day)]);
     return list;
 }
 
@@ -114,7 +154,7 @@ std::string StepList(const std::set<int>& steps)
     std::size_t k = 0;
     for (int step : steps) {
         if (k > 0)
-            list += k + 1 == steps.size() ? Says::ListAnd : Says::ListComma;
+            list += k + 1 == steps.size() ? Translate(Says::ListAnd) : Says::ListComma;
         list += Format(Says::StepName, step);
         ++k;
     }
@@ -126,7 +166,7 @@ std::string DayCodeText(Byte day)
     const std::optional<int> code = DayCodeIndex(day & DayMaskBits);
     const std::string name =
         code ? std::string(DayCodeTable[std::size_t(*code)].name) : Says::NoDayCode;
-    return Format(Says::DayCodeAndRelay, name.c_str(), OnOff((day & StepRelayBit) != 0));
+    return Format(Says::DayCodeAndRelay[(day & StepRelayBit) != 0], name.c_str());
 }
 
 // What each step's lines say, collected by step so that they come out in step order.
@@ -155,9 +195,9 @@ std::set<int> CheckClashes(const WeekChart& chart, const SetsBuffer& buffer, Ste
     }
     for (const auto& [steps, days] : clashDays) {
         const StepRecord later = ReadStep(buffer, steps.second);
-        texts[std::size_t(steps.second)].push_back(
-            Format(Says::Clash, OnOff(later.relayOn()), StepTimeText(later).c_str(),
-                   DayList(days).c_str(), steps.first, OnOff(!later.relayOn())));
+        texts[std::size_t(steps.second)].push_back(Format(Says::Clash[later.relayOn()],
+                                                          StepTimeText(later).c_str(),
+                                                          DayList(days).c_str(), steps.first));
     }
     return inClash;
 }
@@ -222,24 +262,22 @@ void CheckRemovals(const WeekChart& chart, const SetsBuffer& buffer, const std::
         if (removal.changesSomething)
             continue;
         const StepRecord record = ReadStep(buffer, step);
-        const char* state = OnOff(record.relayOn());
+        const bool on = record.relayOn();
         const std::string time = StepTimeText(record);
         std::string text;
         if (!removal.dependsOn.empty()) {
             text = Format(Says::DependsOn, StepList(removal.dependsOn).c_str());
         } else if (removal.statusDecides) {
-            text = Format(Says::StatusKeeps, state);
+            text = Translate(Says::StatusKeeps[on]);
         } else if (removal.sameMinute.empty()) {
-            text = Format(Says::AlreadyBefore, state, time.c_str(), state,
-                          StepList(removal.before).c_str());
+            text = Format(Says::AlreadyBefore[on], time.c_str(), StepList(removal.before).c_str());
         } else if (removal.before.empty()) {
-            text = Format(Says::AlsoAtTheMinute, state, time.c_str(),
+            text = Format(Says::AlsoAtTheMinute[on], time.c_str(),
                           StepList(removal.sameMinute).c_str());
         } else {
             std::set<int> makers = removal.before;
             makers.insert(removal.sameMinute.begin(), removal.sameMinute.end());
-            text =
-                Format(Says::AlreadyOrAlso, state, time.c_str(), state, StepList(makers).c_str());
+            text = Format(Says::AlreadyOrAlso[on], time.c_str(), StepList(makers).c_str());
         }
         texts[std::size_t(step)].push_back(text);
     }
@@ -293,13 +331,13 @@ std::vector<std::string> DateFaults(const Says::DateSays& says, const SkipDate& 
     else if (month < 1 || month > LastMonth)
         faults.push_back(Format(says.noMonth, month));
     if (date.day == BlankDayByte)
-        faults.push_back(says.blankDay);
+        faults.push_back(Translate(says.blankDay));
     else if (!IsPackedBcd(date.day))
         faults.push_back(Format(says.dayNotBcd, date.day, day));
     else if (day < 1 || day > LastDay)
         faults.push_back(Format(says.noDay, day));
-    if (*says.blankYear && date.year == BlankStartYearByte)
-        faults.push_back(says.blankYear);
+    if (says.blankYear && date.year == BlankStartYearByte)
+        faults.push_back(Translate(*says.blankYear));
     else if (!IsPackedBcd(date.year))
         faults.push_back(Format(says.yearNotBcd, date.year, year));
     if (faults.empty() && day > DaysInMonth(month, year))

@@ -1,35 +1,41 @@
 #include "model/programoverview.h"
 
 #include "model/listlines.h"
+#include "model/translation.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
-// What the lines below the chart say, all in one place.
+// What the lines below the chart say, all in one place, for a translator too.
 namespace Says {
-constexpr const char* SkipPlan = "Annual %02d: skip %s \u2013 %s";
-constexpr const char* EndsBeforeItStarts = "Annual %02d: skip %s \u2013 %s (ends before it starts)";
-constexpr const char* Date = "%d %s 20%02d";
-constexpr std::array<const char*, 12> Months{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* NoSuchDate = "%02d/%02d/%02d (no such date)";
-constexpr const char* Status = "DST: %s, Relay: %s, EL Lamp: %s, Pulse: %s";
-constexpr const char* DstNeither = "neither (byte 0x%02X)";
-constexpr const char* Yes = "Yes";
-constexpr const char* No = "No";
-constexpr const char* On = "On";
-constexpr const char* Off = "Off";
-constexpr const char* PulseOff = "OFF";
-constexpr const char* Usage = "steps used %d of %d, annuals used %d of %d";
+constexpr auto SkipPlan = TranslatableText("ProgramOverview", "Annual %02d: skip %s \u2013 %s");
+constexpr auto EndsBeforeItStarts =
+    TranslatableText("ProgramOverview", "Annual %02d: skip %s \u2013 %s (ends before it starts)");
+constexpr auto Date = TranslatableText("ProgramOverview", "%d %s 20%02d");
+constexpr std::array<TranslatableText, 12> Months{
+    TranslatableText("ProgramOverview", "Jan"), TranslatableText("ProgramOverview", "Feb"),
+    TranslatableText("ProgramOverview", "Mar"), TranslatableText("ProgramOverview", "Apr"),
+    TranslatableText("ProgramOverview", "May"), TranslatableText("ProgramOverview", "Jun"),
+    TranslatableText("ProgramOverview", "Jul"), TranslatableText("ProgramOverview", "Aug"),
+    TranslatableText("ProgramOverview", "Sep"), TranslatableText("ProgramOverview", "Oct"),
+    TranslatableText("ProgramOverview", "Nov"), TranslatableText("ProgramOverview", "Dec")};
+constexpr auto NoSuchDate = TranslatableText("ProgramOverview", "%02d/%02d/%02d (no such date)");
+constexpr auto Status =
+    TranslatableText("ProgramOverview", "DST: %s, Relay: %s, EL Lamp: %s, Pulse: %s");
+constexpr auto DstNeither = TranslatableText("ProgramOverview", "neither (byte 0x%02X)");
+constexpr auto Yes = TranslatableText("ProgramOverview", "Yes");
+constexpr auto No = TranslatableText("ProgramOverview", "No");
+constexpr auto On = TranslatableText("ProgramOverview", "On");
+constexpr auto Off = TranslatableText("ProgramOverview", "Off");
+constexpr auto PulseOff = TranslatableText("ProgramOverview", "OFF");
+constexpr auto Usage =
+    TranslatableText("ProgramOverview", "steps used %d of %d, annuals used %d of %d");
 } // namespace Says
 
-template <typename... Args> std::string Format(const char* format, Args... args)
+template <typename... Args> std::string Format(const TranslatableText& text, Args... args)
 {
-    char text[160];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
+    return FormatText(Translate(text).c_str(), args...);
 }
 
 std::string DateInWords(const SkipDate& date)
@@ -39,7 +45,7 @@ std::string DateInWords(const SkipDate& date)
     const int year = BcdToBinary(date.year);
     if (!DateExists(date))
         return Format(Says::NoSuchDate, month, day, year);
-    return Format(Says::Date, day, Says::Months[std::size_t(month - 1)], year);
+    return Format(Says::Date, day, Translate(Says::Months[std::size_t(month - 1)]).c_str(), year);
 }
 
 } // namespace
@@ -78,12 +84,13 @@ std::string StatusInWords(const SetsBuffer& buffer)
     // 1..127 are "Yes", and a byte of 128 or more shows neither.
     const int dst = static_cast<signed char>(buffer[DstByte]);
     const std::string dstWord =
-        dst < 0 ? Format(Says::DstNeither, buffer[DstByte]) : (dst ? Says::Yes : Says::No);
+        dst < 0 ? Format(Says::DstNeither, buffer[DstByte]) : Translate(dst ? Says::Yes : Says::No);
     const int pulse = BcdToBinary(buffer[PulseByte]);
-    const std::string pulseWord = pulse == 0 ? std::string(Says::PulseOff) : std::to_string(pulse);
+    const std::string pulseWord = pulse == 0 ? Translate(Says::PulseOff) : std::to_string(pulse);
     const Byte flags = buffer[FlagsByte];
-    return Format(Says::Status, dstWord.c_str(), (flags & RelayBit) ? Says::On : Says::Off,
-                  (flags & ElLampBit) ? Says::On : Says::Off, pulseWord.c_str());
+    const auto onOff = [](bool on) { return Translate(on ? Says::On : Says::Off); };
+    return Format(Says::Status, dstWord.c_str(), onOff(flags & RelayBit).c_str(),
+                  onOff(flags & ElLampBit).c_str(), pulseWord.c_str());
 }
 
 std::string UsageLine(const SetsBuffer& buffer, const BufferLayout& layout)

@@ -18,7 +18,8 @@ for file in ./usr/bin/halvex \
     ./usr/share/man/man1/halvex.1.gz \
     ./usr/share/doc/halvex/copyright \
     ./usr/share/doc/halvex/changelog.gz \
-    ./usr/lib/halvex/halvex-window.so; do
+    ./usr/lib/halvex/halvex-window.so \
+    ./usr/share/halvex/translations/halvex_de.qm; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 grep -q -- '-rwxr-xr-x .* \./usr/bin/halvex$' <<<"$contents" || fail "/usr/bin/halvex is not executable"
@@ -40,8 +41,10 @@ done
 for package in qt6-base-dev qt6-svg-dev libqt6svg6 cmake ninja-build g++ xvfb; do
     grep -q "\b$package\b" <<<"$depends" && fail "Depends names the build tool $package"
 done
-# Wayland without XWayland needs Qt's Wayland platform; elsewhere it is not needed.
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+# Wayland without XWayland needs Qt's Wayland platform; elsewhere it is not needed. Qt's own
+# dialogs speak the user's language with Qt's translations.
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n" ] ||
+    fail "the package does not recommend qt6-wayland and qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Package)" = halvex ] || fail "the package is not named halvex"
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] ||
     fail "the package is for another architecture"

@@ -53,6 +53,10 @@ echo "manual page ok"
 env -u DISPLAY -u WAYLAND_DISPLAY halvex ports >/dev/null || fail "halvex ports failed"
 echo "halvex ports ok"
 
+# The command line in German, from the installed translation.
+env LANG=de_DE.UTF-8 halvex --help | grep -q '^Aufruf: halvex' || fail "halvex --help is not German"
+echo "command line in German ok"
+
 # The window carries the program's icon, for task bars that take a window's own (X11). The
 # program sets it once its window has been painted: wait for the icon itself.
 window_icon() {

@@ -216,6 +216,18 @@ void TestSendCommand::commandLineRefusalsAndStatuses_data()
     row("halvex.dat a named pipe", "mkfifo halvex.dat; $H send f.40t", 3,
         "halvex.dat is a named pipe, not a file");
     row("the usage", "$H --help", 0, "Exit status: 0 done; 1 a command used wrongly");
+    row("a finding", "$H check f.40t >&2", 1,
+        "Step 00: hour 42 is no hour of the clock; the chart leaves the step out");
+    // The same in German, as LANG asks; the program's translation lies beside it.
+    row("the usage in German", "LANG=de_DE.UTF-8 $H --help", 0,
+        "R\u00fcckgabewert: 0 erledigt; 1 ein Befehl falsch verwendet");
+    row("a mistyped command in German", "LANG=de_DE.UTF-8 $H sned f.40t", 1,
+        "\u201esned\u201c ist kein Befehl");
+    row("an empty file in German", ": >e.40t; LANG=de_DE.UTF-8 $H send e.40t", 2,
+        "e.40t ist 0 Bytes gro\u00df; eine Programmdatei hat 200 Bytes.");
+    row("a finding in German", "LANG=de_DE.UTF-8 $H check f.40t >&2", 1,
+        "Schritt 00: Stunde 42 ist keine Stunde der Uhr; die \u00dcbersicht l\u00e4sst den "
+        "Schritt weg");
 }
 
 void TestSendCommand::commandLineRefusalsAndStatuses()
@@ -232,6 +244,10 @@ void TestSendCommand::commandLineRefusalsAndStatuses()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(display));
+    // English unless a row asks for another language.
+    for (const char* language : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(language));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("H"), QStringLiteral(HALVEX_PROGRAM));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        folder.filePath(QStringLiteral("config")));
@@ -240,8 +256,8 @@ void TestSendCommand::commandLineRefusalsAndStatuses()
     shell.setProcessEnvironment(environment);
     shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
     QVERIFY(shell.waitForFinished(DeadlineMs)); // nothing waits for a pipe or a display
-    const QString out = QString::fromLocal8Bit(shell.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(shell.readAllStandardError());
+    const QString out = QString::fromUtf8(shell.readAllStandardOutput());
+    const QString err = QString::fromUtf8(shell.readAllStandardError());
     QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
     QVERIFY2(shell.exitCode() == status, qPrintable(err));
     QVERIFY2((status == 0 ? out : err).contains(says), qPrintable(out + err));

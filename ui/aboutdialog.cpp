@@ -24,7 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Halvex"));
+    setWindowTitle(tr("About Halvex"));
     ApplyDialogStyle(*this, {314, 176});
 
     panel = new QFrame(this);
@@ -37,22 +37,21 @@ AboutDialog::AboutDialog(QWidget* parent)
     programIcon->setPixmap(ProgramIconImage().pixmap(32, 32));
     programIcon->setGeometry(8, 8, 32, 32);
 
-    productName = PlacedLabel(QStringLiteral("Halvex - KV40 Computer Software"), "productName",
-                              panel, {56, 10, 230, 16});
-    maker = PlacedLabel(QStringLiteral("The halvex project"), "maker", panel, {56, 28, 230, 16});
-    copyright = PlacedLabel(QStringLiteral("Copyright \u00a9 2007, 2026"), "copyright", panel,
-                            {56, 46, 230, 16});
-    author = PlacedLabel(QStringLiteral("Written by the halvex developers, December 2026"),
-                         "author", panel, {8, 66, 280, 16});
+    productName =
+        PlacedLabel(tr("Halvex - KV40 Computer Software"), "productName", panel, {56, 10, 230, 16});
+    maker = PlacedLabel(tr("The halvex project"), "maker", panel, {56, 28, 230, 16});
+    copyright =
+        PlacedLabel(tr("Copyright \u00a9 2007, 2026"), "copyright", panel, {56, 46, 230, 16});
+    author = PlacedLabel(tr("Written by the halvex developers, December 2026"), "author", panel,
+                         {8, 66, 280, 16});
 
-    version = PlacedLabel(QStringLiteral("Version 1.06"), "version", panel, {8, 88, 110, 22});
+    version = PlacedLabel(tr("Version 1.06"), "version", panel, {8, 88, 110, 22});
     QFont versionFont = version->font();
     versionFont.setPointSize(12);
     version->setFont(versionFont);
-    versionDate =
-        PlacedLabel(QStringLiteral("(8 Dec 2026)"), "versionDate", panel, {140, 93, 100, 16});
+    versionDate = PlacedLabel(tr("(8 Dec 2026)"), "versionDate", panel, {140, 93, 100, 16});
 
-    okButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
+    okButton = new QPushButton(OkButtonIcon(), tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(119, 136, 75, 33);
     okButton->setDefault(true);

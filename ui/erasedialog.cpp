@@ -10,25 +10,25 @@ EraseDialog::EraseDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("eraseDialog"));
-    setWindowTitle(QStringLiteral("Erase ?"));
+    setWindowTitle(tr("Erase ?"));
     ApplyDialogStyle(*this, {200, 132});
 
-    auto* heading = new QLabel(QStringLiteral("Erase All?"), this);
+    auto* heading = new QLabel(tr("Erase All?"), this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setFont(HeadingFont(12));
     heading->setGeometry(16, 8, 168, 24);
 
-    stepsCheck = new QCheckBox(QStringLiteral("Steps"), this);
+    stepsCheck = new QCheckBox(tr("Steps"), this);
     stepsCheck->setObjectName(QStringLiteral("stepsCheck"));
     stepsCheck->setGeometry(32, 40, 70, 20);
     // Said under the window's question, "Erase All?", which a screen reader does not repeat.
     stepsCheck->setAccessibleName(tr("Erase all steps"));
-    annualsCheck = new QCheckBox(QStringLiteral("Annuals"), this);
+    annualsCheck = new QCheckBox(tr("Annuals"), this);
     annualsCheck->setObjectName(QStringLiteral("annualsCheck"));
     annualsCheck->setGeometry(32, 64, 70, 20);
     annualsCheck->setAccessibleName(tr("Erase all annuals"));
 
-    auto* erase = new QPushButton(QStringLiteral("Erase"), this);
+    auto* erase = new QPushButton(tr("Erase"), this);
     erase->setObjectName(QStringLiteral("eraseButton"));
     erase->setGeometry(16, 96, 80, 26);
     auto* cancel = new QPushButton(tr("Cancel"), this);

@@ -55,6 +55,12 @@ QString FromPath(const std::string& path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+// The file types the dialogs list, the first one chosen when a dialog opens.
+const char* const DataFileFilter =
+    QT_TRANSLATE_NOOP("FileCommands", "Kv40Comp Data Files [*.40t] (*.40t);;All Files [*.*] (*)");
+const char* const DosVersionFileFilter = QT_TRANSLATE_NOOP(
+    "FileCommands", "Kv40 Dos Version Files [*.qdv] (*.qdv);;All Files [*.*] (*)");
+
 } // namespace
 
 FileCommands::FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
@@ -72,7 +78,7 @@ FileCommands::FileCommands(QWidget* owner, SetsBuffer& buffer, DialogGui& gui,
 void FileCommands::save()
 {
     const std::optional<QString> chosen =
-        gui.getSaveFileName(owner, saveDialogName, DataFileFilter);
+        gui.getSaveFileName(owner, saveDialogName, tr(DataFileFilter));
     if (!chosen)
         return;
     const std::string path = ToPath(*chosen);
@@ -81,9 +87,9 @@ void FileCommands::save()
         // Offered again as typed, so the user can shorten it.
         saveDialogName = *chosen;
         showFileError(ApplyDataFileExtension(path + "x") // a name at all, only too long?
-                          ? QStringLiteral("%1 is no name for a file.").arg(*chosen)
-                          : QStringLiteral("%1 is too long: with its \".40t\" a path may have "
-                                           "at most %2 characters.")
+                          ? tr("%1 is no name for a file.").arg(*chosen)
+                          : tr("%1 is too long: with its \".40t\" a path may have at most %2 "
+                               "characters.")
                                 .arg(*chosen)
                                 .arg(MaxDataFilePathLength));
         return;
@@ -100,7 +106,7 @@ void FileCommands::save()
 void FileCommands::load()
 {
     const std::optional<QString> chosen =
-        gui.getOpenFileName(owner, loadDialogName, DataFileFilter);
+        gui.getOpenFileName(owner, loadDialogName, tr(DataFileFilter));
     if (chosen)
         loadFile(*chosen);
 }
@@ -122,7 +128,7 @@ bool FileCommands::loadFile(const QString& chosen)
 void FileCommands::importDosVersionFile()
 {
     const std::optional<QString> chosen =
-        gui.getOpenFileName(owner, importDialogName, DosVersionFileFilter);
+        gui.getOpenFileName(owner, importDialogName, tr(DosVersionFileFilter));
     if (!chosen)
         return;
     importDialogName = *chosen;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -8,18 +9,14 @@ class DialogGui;
 class QWidget;
 struct SetsBuffer;
 
-// The file types the dialogs list, the first one chosen when a dialog opens.
-inline const QString DataFileFilter =
-    QStringLiteral("Kv40Comp Data Files [*.40t] (*.40t);;All Files [*.*] (*)");
-inline const QString DosVersionFileFilter =
-    QStringLiteral("Kv40 Dos Version Files [*.qdv] (*.qdv);;All Files [*.*] (*)");
-
 // "&Save...", "&Load..." and "&Load DOS Version File...". Each dialog offers the name it was
 // last given; the Save dialog's name ties the three together: after a save it is the name just
 // written, after a load the file loaded, after an import the imported file's name with ".40t"
 // (so the next save keeps the program beside the old file). It is set as soon as the user has
 // confirmed a dialog, so after a failure the next save offers the name that failed.
 class FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
 public:
     // showFileError shows the File Error window with the reason and returns once it is closed;
     // loaded runs when Load or the import has put a program into the buffer, saved when Save

@@ -20,10 +20,10 @@ FileErrorDialog::FileErrorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fileErrorDialog"));
-    setWindowTitle(QStringLiteral("File Error"));
+    setWindowTitle(tr("File Error"));
     ApplyDialogStyle(*this, PlainSize);
 
-    messageLabel = new QLabel(QStringLiteral("File I/O Error !"), this);
+    messageLabel = new QLabel(tr("File I/O Error !"), this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
     messageLabel->setFont(HeadingFont(12));
     // 123 by 20 pixels, wider where the face the desktop gives runs wider: never cut the text.
@@ -36,7 +36,7 @@ FileErrorDialog::FileErrorDialog(QWidget* parent)
     reasonLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     reasonLabel->hide();
 
-    okButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
+    okButton = new QPushButton(OkButtonIcon(), tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(QRect(PlainOkPlace, QSize(105, 33)));
     okButton->setDefault(true);

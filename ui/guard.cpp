@@ -2,6 +2,8 @@
 
 #include "ui/dialoggui.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 void RunGuarded(QWidget* owner, DialogGui& gui, const std::function<void()>& command)
@@ -11,6 +13,11 @@ void RunGuarded(QWidget* owner, DialogGui& gui, const std::function<void()>& com
     } catch (const std::exception& error) {
         gui.showException(owner, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        gui.showException(owner, QStringLiteral("An unknown error occurred."));
+        gui.showException(owner, UnknownErrorText());
     }
+}
+
+QString UnknownErrorText()
+{
+    return QCoreApplication::translate("RunGuarded", "An unknown error occurred.");
 }

@@ -16,12 +16,11 @@ LayoutDialog::LayoutDialog(const SetsBuffer& buffer, DialogGui& gui, QWidget* pa
     , gui(gui)
 {
     setObjectName(QStringLiteral("layoutDialog"));
-    setWindowTitle(QStringLiteral("Configure Sets Buffer"));
+    setWindowTitle(tr("Configure Sets Buffer"));
     ApplyDialogStyle(*this, {232, 212});
 
-    layoutGroup = new RadioGroup(
-        QStringLiteral("Select Configuration"),
-        {QStringLiteral("16 Steps, 10 Annuals"), QStringLiteral("30 Steps, 3 Annuals")}, this);
+    layoutGroup = new RadioGroup(tr("Select Configuration"),
+                                 {tr("16 Steps, 10 Annuals"), tr("30 Steps, 3 Annuals")}, this);
     layoutGroup->setObjectName(QStringLiteral("layoutGroup"));
     layoutGroup->setGeometry(16, 8, 200, 64);
 
@@ -29,10 +28,12 @@ LayoutDialog::LayoutDialog(const SetsBuffer& buffer, DialogGui& gui, QWidget* pa
     warning->setFrameStyle(QFrame::Box | QFrame::Sunken);
     warning->setGeometry(16, 84, 200, 72);
     auto* lines = new QVBoxLayout(warning);
-    const char* texts[] = {"Changing this configuration", "can corrupt data.  After",
-                           "Changing, review sets carefully"};
-    for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QLatin1String(texts[i]), warning);
+    // One text for the translator, set in its three lines as the warning has always been.
+    const QStringList texts = tr("Changing this configuration\ncan corrupt data.  After\n"
+                                 "Changing, review sets carefully")
+                                  .split(QLatin1Char('\n'));
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* label = new QLabel(texts[i], warning);
         label->setObjectName(QStringLiteral("warning%1").arg(i + 1));
         lines->addWidget(label);
     }

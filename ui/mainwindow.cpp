@@ -53,7 +53,7 @@ MainWindow::MainWindow(SetsBuffer& buffer, const Windows& windows, Services& ser
 {
     setObjectName(QStringLiteral("mainWindow"));
     // "[*]" shows as "*" while the program has changes no file holds.
-    setWindowTitle(QStringLiteral("Halvex - KV40 Computer Software, 2007 DST Law[*]"));
+    setWindowTitle(tr("Halvex - KV40 Computer Software, 2007 DST Law[*]"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -327,8 +327,9 @@ void MainWindow::choosePort()
     // The choice stays in force for this run either way; a file that cannot keep it is said on
     // the terminal, and the COM Settings window says why the next time it opens.
     if (const FileResult saved = SaveSettingsBlock(buffer); saved != FileResult::Done)
-        qWarning("halvex: the COM port is not kept: %s",
-                 DescribeFileResult(saved, SettingsFileName).c_str());
+        qWarning("halvex: %s", qUtf8Printable(tr("the COM port is not kept: %1")
+                                                  .arg(QString::fromStdString(DescribeFileResult(
+                                                      saved, SettingsFileName)))));
 }
 
 void MainWindow::recoverUnsaved()

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
@@ -53,10 +54,12 @@ QComboBox* List(QWidget* client, const char* name, QRect geometry, const ItemLis
     return box;
 }
 
-RadioGroup* Radios(QWidget* client, const char* name, const char* title, QRect geometry,
+// The items are the clock's own words, as the list lines and the report write them: they stay
+// as they are in every language.
+RadioGroup* Radios(QWidget* client, const char* name, const QString& title, QRect geometry,
                    const ItemList& items)
 {
-    return Place(new RadioGroup(QLatin1String(title), ToQt(items), client), name, geometry);
+    return Place(new RadioGroup(title, ToQt(items), client), name, geometry);
 }
 
 // The width of the widest item of a list. Qt's sizeHint() lays out every item's text, some 400
@@ -111,6 +114,26 @@ void FitRow(std::initializer_list<QComboBox*> row, int rightEdge)
     }
 }
 
+// Widens each radio group of a row to its title where the title runs wider than the place kept
+// for it (a translation's "Sommerzeit" for "DST"), and moves what stands right of it along by as
+// much; where every title fits, the row keeps its place.
+void FitGroupTitles(std::initializer_list<QWidget*> row)
+{
+    int shift = 0;
+    for (QWidget* control : row) {
+        control->move(control->x() + shift, control->y());
+        if (auto* group = qobject_cast<QGroupBox*>(control)) {
+            // The title is drawn from the group's left edge; a blank after it, as Qt reckons.
+            const int title = group->fontMetrics().horizontalAdvance(group->title() + u' ');
+            const int wider = title - group->width();
+            if (wider > 0) {
+                group->resize(group->width() + wider, group->height());
+                shift += wider;
+            }
+        }
+    }
+}
+
 QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
 {
     auto* box = Place(new QListWidget(client), name, geometry);
@@ -119,9 +142,9 @@ QListWidget* ListBox(QWidget* client, const char* name, QRect geometry)
     return box;
 }
 
-QLabel* Label(QWidget* client, const char* text, QPoint at)
+QLabel* Label(QWidget* client, const QString& text, QPoint at)
 {
-    auto* label = new QLabel(QLatin1String(text), client);
+    auto* label = new QLabel(text, client);
     label->move(at);
     label->adjustSize();
     return label;
@@ -138,16 +161,16 @@ void Name(QComboBox* box, QLabel* label, const QString& name)
         label->setAccessibleName(name);
 }
 
-void CentredLabel(QWidget* client, const char* text, int left, int right, int top)
+void CentredLabel(QWidget* client, const QString& text, int left, int right, int top)
 {
-    auto* label = new QLabel(QLatin1String(text), client);
+    auto* label = new QLabel(text, client);
     label->setAlignment(Qt::AlignHCenter);
     label->setGeometry(left, top, right - left, 14);
 }
 
-void Heading(QWidget* client, const char* text, QPoint at)
+void Heading(QWidget* client, const QString& text, QPoint at)
 {
-    auto* label = new QLabel(QLatin1String(text), client);
+    auto* label = new QLabel(text, client);
     label->setFont(HeadingFont(HeadingPointSize));
     label->move(at);
     label->adjustSize();
@@ -161,12 +184,12 @@ void Rule(QWidget* client, int top)
 }
 
 QToolButton* ImageButton(QWidget* client, const char* name, QRect geometry, const QIcon& icon,
-                         const char* hint)
+                         const QString& hint)
 {
     auto* button = Place(new QToolButton(client), name, geometry);
     button->setIcon(icon);
     button->setIconSize(geometry.size() - QSize(8, 8));
-    button->setToolTip(QLatin1String(hint));
+    button->setToolTip(hint);
     button->setAutoRaise(true);
     return button;
 }
@@ -196,28 +219,28 @@ void MainWindowForm::setup(QMainWindow& window)
 
 void MainWindowForm::setupSteps(QWidget* client)
 {
-    Heading(client, "Program Steps", {8, 2});
+    Heading(client, tr("Program Steps"), {8, 2});
     stepNumberCombo = List(client, "stepNumberCombo", {40, 32, 41, ListHeight});
     dayCombo = List(client, "dayCombo", {96, 32, 49, ListHeight}, DayCodeItems());
     hourCombo = List(client, "hourCombo", {160, 32, 49, ListHeight}, HourItems());
     minuteCombo = List(client, "minuteCombo", {224, 32, 41, ListHeight}, MinuteItems());
-    amPmGroup = Radios(client, "amPmGroup", "Am/Pm", {280, 24, 49, 49}, AmPmItems());
+    amPmGroup = Radios(client, "amPmGroup", tr("Am/Pm"), {280, 24, 49, 49}, AmPmItems());
     FitRow({stepNumberCombo, dayCombo, hourCombo, minuteCombo}, amPmGroup->x());
-    relayGroup = Radios(client, "relayGroup", "Relay", {280, 80, 49, 49}, OnOffItems());
+    relayGroup = Radios(client, "relayGroup", tr("Relay"), {280, 80, 49, 49}, OnOffItems());
     // Two "Relay" groups: the step's, and the status setting below.
     relayGroup->setAccessibleName(tr("Step relay"));
-    Name(stepNumberCombo, Label(client, "Step #", {40, 56}), tr("Step number"));
-    Name(dayCombo, Label(client, "Days", {96, 56}), tr("Days"));
-    Name(hourCombo, Label(client, "Hours", {160, 56}), tr("Hours"));
-    Name(minuteCombo, Label(client, "Minutes", {224, 56}), tr("Minutes"));
+    Name(stepNumberCombo, Label(client, tr("Step #"), {40, 56}), tr("Step number"));
+    Name(dayCombo, Label(client, tr("Days"), {96, 56}), tr("Days"));
+    Name(hourCombo, Label(client, tr("Hours"), {160, 56}), tr("Hours"));
+    Name(minuteCombo, Label(client, tr("Minutes"), {224, 56}), tr("Minutes"));
     stepList = ListBox(client, "stepList", {40, 72, 225, 57});
     stepList->setAccessibleName(tr("Step list"));
     eraseButton =
-        ImageButton(client, "eraseButton", {352, 32, 41, 41}, EraseAllIcon(), "Erase All");
+        ImageButton(client, "eraseButton", {352, 32, 41, 41}, EraseAllIcon(), tr("Erase All"));
     eraseButton->setAccessibleName(tr("Erase All"));
     eraseButton->setAccessibleDescription(tr("Erases the steps, the annuals or both"));
     layoutButton = ImageButton(client, "layoutButton", {352, 88, 41, 41}, ConfigureBufferIcon(),
-                               "Configure Buffer");
+                               tr("Configure Buffer"));
     layoutButton->setAccessibleName(tr("Configure Buffer"));
     layoutButton->setAccessibleDescription(
         tr("Chooses 16 steps and 10 annuals, or 30 steps and 3 annuals"));
@@ -226,7 +249,7 @@ void MainWindowForm::setupSteps(QWidget* client)
 
 void MainWindowForm::setupAnnuals(QWidget* client)
 {
-    Heading(client, "Skip Plans (Annuals)", {8, 150});
+    Heading(client, tr("Skip Plans (Annuals)"), {8, 150});
     annualNumberCombo = List(client, "annualNumberCombo", {24, 184, 41, ListHeight});
     startMonthCombo = List(client, "startMonthCombo", {80, 184, 49, ListHeight}, StartMonthItems());
     startDayCombo = List(client, "startDayCombo", {136, 184, 41, ListHeight}, DayItems());
@@ -237,7 +260,8 @@ void MainWindowForm::setupAnnuals(QWidget* client)
     FitRow({annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo, endMonthCombo,
             endDayCombo, endYearCombo},
            ClientSize.width());
-    const char* columns[] = {"Annual #", "Month", "Day", "Year", "Month", "Day", "Year"};
+    const QString columns[] = {tr("Annual #"), tr("Month"), tr("Day"), tr("Year"),
+                               tr("Month"),    tr("Day"),   tr("Year")};
     const int lefts[] = {24, 80, 136, 184, 240, 288, 336};
     QComboBox* const boxes[] = {annualNumberCombo, startMonthCombo, startDayCombo, startYearCombo,
                                 endMonthCombo,     endDayCombo,     endYearCombo};
@@ -246,8 +270,8 @@ void MainWindowForm::setupAnnuals(QWidget* client)
                              tr("End year")};
     for (int i = 0; i < 7; ++i)
         Name(boxes[i], Label(client, columns[i], {lefts[i], 208}), names[i]);
-    CentredLabel(client, "Start", 80, 225, 224);
-    CentredLabel(client, "End", 240, 377, 224);
+    CentredLabel(client, tr("Start"), 80, 225, 224);
+    CentredLabel(client, tr("End"), 240, 377, 224);
     annualList = ListBox(client, "annualList", {32, 248, 353, 41});
     annualList->setAccessibleName(tr("Annual list"));
     Rule(client, 298);
@@ -255,14 +279,15 @@ void MainWindowForm::setupAnnuals(QWidget* client)
 
 void MainWindowForm::setupStatus(QWidget* client)
 {
-    Heading(client, "Status...", {16, 336});
-    dstGroup = Radios(client, "dstGroup", "DST", {120, 320, 49, 49}, DstItems());
+    Heading(client, tr("Status..."), {16, 336});
+    dstGroup = Radios(client, "dstGroup", tr("DST"), {120, 320, 49, 49}, DstItems());
     statusRelayGroup =
-        Radios(client, "statusRelayGroup", "Relay", {184, 320, 49, 49}, OffOnItems());
-    elLampGroup = Radios(client, "elLampGroup", "EL Lamp", {248, 320, 57, 49}, OffOnItems());
+        Radios(client, "statusRelayGroup", tr("Relay"), {184, 320, 49, 49}, OffOnItems());
+    elLampGroup = Radios(client, "elLampGroup", tr("EL Lamp"), {248, 320, 57, 49}, OffOnItems());
     statusRelayGroup->setAccessibleName(tr("Status relay"));
-    QLabel* pulseLabel = Label(client, "Pulse", {320, 320});
+    QLabel* pulseLabel = Label(client, tr("Pulse"), {320, 320});
     pulseCombo = List(client, "pulseCombo", {320, 336, 49, 22}, PulseItems());
+    FitGroupTitles({dstGroup, statusRelayGroup, elLampGroup, pulseLabel, pulseCombo});
     FitRow({pulseCombo}, ClientSize.width());
     Name(pulseCombo, pulseLabel, tr("Pulse"));
 }
@@ -272,40 +297,39 @@ void MainWindowForm::setupMenu(QMainWindow& window)
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("mainMenu"));
 
-    QMenu* file = fileMenu = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = fileMenu = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    loadAction = Item(file, "loadAction", QStringLiteral("&Load..."));
+    loadAction = Item(file, "loadAction", tr("&Load..."));
     // Offered only when an earlier run left a program unsaved.
-    recoverAction = Item(file, "recoverAction", QStringLiteral("&Recover Unsaved Program\u2026"));
-    saveAction = Item(file, "saveAction", QStringLiteral("&Save..."));
+    recoverAction = Item(file, "recoverAction", tr("&Recover Unsaved Program\u2026"));
+    saveAction = Item(file, "saveAction", tr("&Save..."));
     file->addSeparator();
-    printAction = Item(file, "printAction", QStringLiteral("&Print..."));
-    exitAction = Item(file, "exitAction", QStringLiteral("&Exit"));
+    printAction = Item(file, "printAction", tr("&Print..."));
+    exitAction = Item(file, "exitAction", tr("&Exit"));
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    undoAction = Item(edit, "undoAction", QStringLiteral("&Undo"), {QKeySequence::Undo});
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    undoAction = Item(edit, "undoAction", tr("&Undo"), {QKeySequence::Undo});
     redoAction =
-        Item(edit, "redoAction", QStringLiteral("&Redo"),
+        Item(edit, "redoAction", tr("&Redo"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    weekChartAction = Item(view, "weekChartAction", QStringLiteral("&Week Chart"),
-                           {QKeySequence(Qt::CTRL | Qt::Key_K)});
+    QMenu* view = bar->addMenu(tr("&View"));
+    weekChartAction =
+        Item(view, "weekChartAction", tr("&Week Chart"), {QKeySequence(Qt::CTRL | Qt::Key_K)});
 
-    QMenu* communicate = bar->addMenu(QStringLiteral("&Communicate"));
-    sendAction = Item(communicate, "sendAction", "&Send to Clock");
+    QMenu* communicate = bar->addMenu(tr("&Communicate"));
+    sendAction = Item(communicate, "sendAction", tr("&Send to Clock"));
 
     // "&Settings" is a command of the menu bar itself, with no submenu.
-    settingsAction = bar->addAction(QStringLiteral("&Settings"));
+    settingsAction = bar->addAction(tr("&Settings"));
     settingsAction->setObjectName(QStringLiteral("settingsAction"));
 
-    QMenu* utilities = bar->addMenu(QStringLiteral("&Utilities"));
-    importDosAction =
-        Item(utilities, "importDosAction", QStringLiteral("&Load DOS Version File..."));
+    QMenu* utilities = bar->addMenu(tr("&Utilities"));
+    importDosAction = Item(utilities, "importDosAction", tr("&Load DOS Version File..."));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    helpAction = Item(help, "helpAction", QStringLiteral("&Help (pdf)..."));
+    QMenu* help = bar->addMenu(tr("&Help"));
+    helpAction = Item(help, "helpAction", tr("&Help (pdf)..."));
     help->addSeparator();
-    serviceAction = Item(help, "serviceAction", QStringLiteral("&Service..."));
-    aboutAction = Item(help, "aboutAction", QStringLiteral("&About..."));
+    serviceAction = Item(help, "serviceAction", tr("&Service..."));
+    aboutAction = Item(help, "aboutAction", tr("&About..."));
 }

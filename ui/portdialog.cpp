@@ -47,7 +47,7 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     , ports(ports)
 {
     setObjectName(QStringLiteral("portDialog"));
-    setWindowTitle(QStringLiteral("COM Settings"));
+    setWindowTitle(tr("COM Settings"));
     // The COM list keeps its place on the left; the device it stands for sits beside it.
     ApplyDialogStyle(*this, PlainSize);
 
@@ -58,11 +58,11 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     QStringList names;
     for (int i = 1; i <= PortCount; ++i)
         names << QStringLiteral("COM%1").arg(i);
-    portGroup = new RadioGroup(QStringLiteral("ComPort"), names, this);
+    portGroup = new RadioGroup(tr("ComPort"), names, this);
     portGroup->setObjectName(QStringLiteral("portGroup"));
     portGroup->setGeometry(32, 16, 94, 172);
 
-    auto* deviceLabel = new QLabel(QStringLiteral("&Device:"), this);
+    auto* deviceLabel = new QLabel(tr("&Device:"), this);
     deviceLabel->setGeometry(144, 20, 260, 16);
     deviceCombo = new QComboBox(this);
     deviceCombo->setObjectName(QStringLiteral("deviceCombo"));
@@ -80,11 +80,11 @@ PortDialog::PortDialog(SetsBuffer& buffer, SerialPorts& ports, QWidget* parent)
     reachesLabel->setGeometry(144, 70, 264, 80);
     reachesLabel->setFixedSize(264, 80);
 
-    builtInButton = new QPushButton(QStringLiteral("&Built-in Port"), this);
+    builtInButton = new QPushButton(tr("&Built-in Port"), this);
     builtInButton->setObjectName(QStringLiteral("builtInButton"));
     builtInButton->setGeometry(144, 158, 110, 25);
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(177, 200, 75, 25);
     okButton->setDefault(true);
@@ -144,14 +144,14 @@ void PortDialog::showWarnings()
     QStringList warnings;
     SetsBuffer scratch;
     if (const FileResult read = LoadSettingsBlock(scratch); read != FileResult::Done)
-        warnings << QStringLiteral("Warning: %1 The COM port is neither read from it nor kept in "
-                                   "it: the one chosen here holds until halvex ends.")
+        warnings << tr("Warning: %1 The COM port is neither read from it nor kept in it: the one "
+                       "chosen here holds until halvex ends.")
                         .arg(QFile::decodeName(
                             QByteArray::fromStdString(DescribeFileResult(read, SettingsFileName))));
     if (const std::string problem = ports.settingsProblem(); !problem.empty())
-        warnings << QStringLiteral("Warning: %1 The device chosen for each COM port is neither "
-                                   "read from it nor kept in it: a choice made here holds until "
-                                   "halvex ends, and a COM port without one reaches no device.")
+        warnings << tr("Warning: %1 The device chosen for each COM port is neither read from it "
+                       "nor kept in it: a choice made here holds until halvex ends, and a COM port "
+                       "without one reaches no device.")
                         .arg(QFile::decodeName(QByteArray::fromStdString(problem)));
     if (warnings.isEmpty()) {
         warningLabel->hide();
@@ -244,8 +244,9 @@ QString PortDialog::reachesWords(const QString& device, bool fromVariable) const
     const bool missing = !builtIn && !ports.present(device.toStdString());
     QString words;
     if (fromVariable)
-        words = tr("COM%1 reaches %2, set by %3 for this run.").arg(com).arg(device, Variable(com)) +
-                (missing ? tr(" It is not plugged in.") : QString());
+        words =
+            tr("COM%1 reaches %2, set by %3 for this run.").arg(com).arg(device, Variable(com)) +
+            (missing ? tr(" It is not plugged in.") : QString());
     else if (builtIn)
         words = tr("COM%1 reaches %2, the computer's own serial port.").arg(com).arg(device);
     else if (missing)

@@ -3,6 +3,7 @@
 #include "model/programeditor.h"
 
 #include <QAction>
+#include <QFile>
 #include <QWidget>
 
 #include <algorithm>
@@ -151,7 +152,9 @@ void ProgramChanges::settle()
     // so it is said once, on the terminal, and the work goes on.
     if (result != FileResult::Done && !keepingFailed && !recovery.folder().empty()) {
         keepingFailed = true;
-        qWarning("halvex: the unsaved program cannot be kept in %s", recovery.folder().c_str());
+        qWarning("halvex: %s",
+                 qUtf8Printable(tr("the unsaved program cannot be kept in %1")
+                                    .arg(QFile::decodeName(recovery.folder().c_str()))));
     }
     emit programChanged();
     emit historyChanged();

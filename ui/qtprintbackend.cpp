@@ -3,7 +3,6 @@
 #include <QPrintDialog>
 
 #include <stdexcept>
-#include <string>
 
 QtPrintJob::QtPrintJob(QPrinter& printer)
     : printer(printer)
@@ -25,9 +24,10 @@ int QtPrintJob::verticalDpi() const
 
 void QtPrintJob::begin()
 {
+    const QString why = tr("The printer could not start the print job.");
     if (!painter.begin(&printer))
-        throw std::runtime_error("The printer could not start the print job.");
-    throwIfPrinterFailed("start the print job");
+        throw std::runtime_error(why.toStdString());
+    throwIfPrinterFailed(why);
     painter.setPen(Qt::black);
 }
 
@@ -41,14 +41,15 @@ void QtPrintJob::drawText(int x, int y, const QFont& font, const QString& text)
     // The rectangle only anchors the text's top-left corner: nothing is clipped to it.
     const QRect anchor(x, y, printer.width(), printer.height());
     painter.drawText(anchor, Qt::AlignTop | Qt::AlignLeft | Qt::TextDontClip, text);
-    throwIfPrinterFailed("print the report");
+    throwIfPrinterFailed(tr("The printer could not print the report."));
 }
 
 void QtPrintJob::end()
 {
+    const QString why = tr("The printer could not finish the print job.");
     if (!painter.end())
-        throw std::runtime_error("The printer could not finish the print job.");
-    throwIfPrinterFailed("finish the print job");
+        throw std::runtime_error(why.toStdString());
+    throwIfPrinterFailed(why);
 }
 
 void QtPrintJob::abort() noexcept
@@ -61,10 +62,10 @@ void QtPrintJob::abort() noexcept
         painter.end();
 }
 
-void QtPrintJob::throwIfPrinterFailed(const char* what) const
+void QtPrintJob::throwIfPrinterFailed(const QString& why) const
 {
     if (printer.printerState() == QPrinter::Error)
-        throw std::runtime_error(std::string("The printer could not ") + what + ".");
+        throw std::runtime_error(why.toStdString());
 }
 
 std::unique_ptr<PrintJob> QtPrintBackend::choosePrinter(QWidget* parent)

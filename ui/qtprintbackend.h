@@ -2,11 +2,14 @@
 
 #include "ui/printbackend.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
 // A job on a QPrinter, drawn with a QPainter in the printer's own dots.
 class QtPrintJob : public PrintJob {
+    Q_DECLARE_TR_FUNCTIONS(QtPrintJob)
+
 public:
     explicit QtPrintJob(QPrinter& printer);
     ~QtPrintJob() override;
@@ -18,7 +21,7 @@ public:
     void abort() noexcept override;
 
 private:
-    void throwIfPrinterFailed(const char* what) const;
+    void throwIfPrinterFailed(const QString& why) const;
 
     QPrinter& printer;
     QPainter painter;

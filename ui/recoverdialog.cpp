@@ -35,10 +35,10 @@ RecoverDialog::RecoverDialog(const std::vector<KeptProgram>& kept, QWidget* pare
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("recoverDialog"));
-    setWindowTitle(QStringLiteral("Recover Unsaved Program"));
+    setWindowTitle(tr("Recover Unsaved Program"));
     ApplyDialogStyle(*this, ClientSize);
 
-    auto* heading = new QLabel(QStringLiteral("&Programs left unsaved:"), this);
+    auto* heading = new QLabel(tr("&Programs left unsaved:"), this);
     heading->setObjectName(QStringLiteral("heading"));
     heading->setGeometry(12, 8, 436, 20);
     keptList = new QListWidget(this);
@@ -50,7 +50,7 @@ RecoverDialog::RecoverDialog(const std::vector<KeptProgram>& kept, QWidget* pare
         keptList->addItem(Describe(program));
     keptList->setCurrentRow(0);
 
-    auto* recover = new QPushButton(QStringLiteral("&Recover"), this);
+    auto* recover = new QPushButton(tr("&Recover"), this);
     recover->setObjectName(QStringLiteral("okButton"));
     recover->setGeometry(276, 262, 80, 26);
     recover->setDefault(true);

@@ -21,10 +21,10 @@ SendProgressDialog::SendProgressDialog(const QString& device, const std::atomic<
     , ended(ended)
 {
     setObjectName(QStringLiteral("sendProgressDialog"));
-    setWindowTitle(QStringLiteral("Send to Clock"));
+    setWindowTitle(tr("Send to Clock"));
     ApplyDialogStyle(*this, {300, 104});
 
-    auto* deviceLabel = new QLabel(QStringLiteral("Sending to %1").arg(device), this);
+    auto* deviceLabel = new QLabel(tr("Sending to %1").arg(device), this);
     deviceLabel->setObjectName(QStringLiteral("deviceLabel"));
     deviceLabel->setGeometry(12, 12, 276, 16);
     bar = new QProgressBar(this);
@@ -62,7 +62,7 @@ void SendProgressDialog::showProgress()
 {
     const int bytes = bytesSent.load();
     bar->setValue(bytes);
-    bytesLabel->setText(QStringLiteral("byte %1 of %2").arg(bytes).arg(ClockFrameSize));
+    bytesLabel->setText(tr("byte %1 of %2").arg(bytes).arg(ClockFrameSize));
     if (ended && isVisible())
         accept();
 }

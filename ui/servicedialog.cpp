@@ -18,13 +18,13 @@ struct ServiceLine {
 // Two contacts: the service desk with its town, and the makers of the program. The numbers are
 // of the range kept free for examples.
 constexpr ServiceLine ServiceLines[] = {
-    {"ServiceHeading", "Service and clock programming:", true},
-    {"ServiceCompany", "Halvex Service Desk", false},
-    {"ServiceTown", "Example Town", false},
-    {"ServicePhone", "Tel. 555-0142", false},
-    {"MakerHeading", "Program:", true},
-    {"MakerName", "The halvex project", false},
-    {"MakerPhone", "Tel. 555-0199", false},
+    {"ServiceHeading", QT_TRANSLATE_NOOP("ServiceDialog", "Service and clock programming:"), true},
+    {"ServiceCompany", QT_TRANSLATE_NOOP("ServiceDialog", "Halvex Service Desk"), false},
+    {"ServiceTown", QT_TRANSLATE_NOOP("ServiceDialog", "Example Town"), false},
+    {"ServicePhone", QT_TRANSLATE_NOOP("ServiceDialog", "Tel. 555-0142"), false},
+    {"MakerHeading", QT_TRANSLATE_NOOP("ServiceDialog", "Program:"), true},
+    {"MakerName", QT_TRANSLATE_NOOP("ServiceDialog", "The halvex project"), false},
+    {"MakerPhone", QT_TRANSLATE_NOOP("ServiceDialog", "Tel. 555-0199"), false},
 };
 
 constexpr int LineHeight = 18;
@@ -35,7 +35,7 @@ ServiceDialog::ServiceDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("serviceDialog"));
-    setWindowTitle(QStringLiteral("Service"));
+    setWindowTitle(tr("Service"));
     ApplyDialogStyle(*this, {261, 211});
 
     panel = new QFrame(this);
@@ -47,7 +47,7 @@ ServiceDialog::ServiceDialog(QWidget* parent)
     for (const ServiceLine& line : ServiceLines) {
         if (line.heading && y > 8)
             y += LineHeight / 3; // a little air before the second contact
-        auto* label = new QLabel(QLatin1String(line.text), panel);
+        auto* label = new QLabel(tr(line.text), panel);
         label->setObjectName(QLatin1String(line.name));
         // The window's own face throughout: loading a bold one for two headings would cost
         // the program's start-up more than the rest of this window.
@@ -56,7 +56,7 @@ ServiceDialog::ServiceDialog(QWidget* parent)
         y += LineHeight;
     }
 
-    okButton = new QPushButton(OkButtonIcon(), QStringLiteral("OK"), this);
+    okButton = new QPushButton(OkButtonIcon(), tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(93, 168, 75, 33);
     okButton->setDefault(true);

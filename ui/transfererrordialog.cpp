@@ -19,10 +19,10 @@ TransferErrorDialog::TransferErrorDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("transferErrorDialog"));
-    setWindowTitle(QStringLiteral("Serial Transfer Error !"));
+    setWindowTitle(tr("Serial Transfer Error !"));
     ApplyDialogStyle(*this, PlainSize);
 
-    headingLabel = new QLabel(QStringLiteral("Serial Transfer Error !"), this);
+    headingLabel = new QLabel(tr("Serial Transfer Error !"), this);
     headingLabel->setObjectName(QStringLiteral("messageLabel"));
     headingLabel->setFont(HeadingFont(MessagePointSize));
     headingLabel->setAlignment(Qt::AlignCenter);
@@ -34,7 +34,7 @@ TransferErrorDialog::TransferErrorDialog(QWidget* parent)
     reasonLabel->setTextInteractionFlags(Qt::TextSelectableByMouse); // the command can be copied
     reasonLabel->hide();
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(65, 80, 75, 25);
     okButton->setDefault(true);

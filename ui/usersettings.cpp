@@ -1,6 +1,7 @@
 #include "ui/usersettings.h"
 
 #include "files/rawfile.h"
+#include "model/translation.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -22,6 +23,13 @@ QString UserSettingsPath()
 
 namespace {
 
+// The window and the command line alike say these, so they go through the logic's translator,
+// which the command line sets without an application object.
+QString Words(const std::string& translated)
+{
+    return QString::fromStdString(translated);
+}
+
 // Qt keeps a settings file it has read and says it was damaged only the first time, so what the
 // first look found holds until the file changes.
 QString DamagedSettings(const QString& path, const struct stat& info)
@@ -36,10 +44,11 @@ QString DamagedSettings(const QString& path, const struct stat& info)
     if (path == lookedAt && now == seen)
         return found;
     const QSettings settings(path, QSettings::IniFormat);
-    found =
-        settings.status() == QSettings::NoError
-            ? QString()
-            : QStringLiteral("%1 is damaged: it is no settings file halvex can read.").arg(path);
+    found = settings.status() == QSettings::NoError
+                ? QString()
+                : Words(Translate("UserSettings",
+                                  "%1 is damaged: it is no settings file halvex can read."))
+                      .arg(path);
     lookedAt = path;
     seen = now;
     return found;
@@ -55,19 +64,19 @@ QString UserSettingsProblem()
     if (::stat(name.constData(), &info) != 0) {
         if (errno == ENOENT)
             return {}; // not made yet: the first choice makes it
-        return QStringLiteral("%1 cannot be read (%2).")
+        return Words(Translate("UserSettings", "%1 cannot be read (%2)."))
             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     }
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1 is %2, not a settings file.")
+        return Words(Translate("UserSettings", "%1 is %2, not a settings file."))
             .arg(path, QString::fromStdString(KindOfFile(name.toStdString())));
     if (::access(name.constData(), R_OK) != 0)
-        return QStringLiteral("You may not read %1.").arg(path);
+        return Words(Translate("UserSettings", "You may not read %1.")).arg(path);
     // Qt reads the lock file it writes beside the settings when it finds one there.
     const QByteArray lock = name + ".lock";
     struct stat lockInfo {};
     if (::lstat(lock.constData(), &lockInfo) == 0 && !S_ISREG(lockInfo.st_mode))
-        return QStringLiteral("%1 is %2, not a lock file.")
+        return Words(Translate("UserSettings", "%1 is %2, not a lock file."))
             .arg(QFile::decodeName(lock), QString::fromStdString(KindOfFile(lock.toStdString())));
     return DamagedSettings(path, info);
 }

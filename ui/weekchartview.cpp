@@ -237,18 +237,18 @@ QString WeekChartView::daySummary(int row) const
 {
     const int day = rows[std::size_t(row)];
     const std::vector<DaySpan>& on = chart.on[std::size_t(day)];
-    QString state;
+    const QString dayName = tr(DayNames[day]);
+    QString summary;
     if (on.empty()) {
-        state = tr("Off all day");
+        summary = tr("%1: Off all day").arg(dayName);
     } else if (on.size() == 1 && on.front().from == 0 && on.front().to == MinutesPerDay) {
-        state = tr("On all day");
+        summary = tr("%1: On all day").arg(dayName);
     } else {
         QStringList spans;
         for (const DaySpan& span : on)
             spans << tr("%1 to %2").arg(DayTime(span.from), DayTime(span.to));
-        state = tr("On %1").arg(spans.join(QStringLiteral(", ")));
+        summary = tr("%1: On %2").arg(dayName, spans.join(QStringLiteral(", ")));
     }
-    QString summary = tr("%1: %2").arg(tr(DayNames[day]), state);
     for (const UnsureSpan& unsure : chart.unsure[std::size_t(day)])
         summary += tr("; from %1 to %2 it depends on which of %3 wins")
                        .arg(DayTime(unsure.from), DayTime(unsure.to),
@@ -275,16 +275,23 @@ QString WeekChartView::switchText(int row, int index) const
         return {};
     const Switch& one = switches[std::size_t(k)];
     const SwitchMark& mark = chart.marks[std::size_t(one.mark)];
+    // [alone, with others, in a clash][Off, On]
+    static const char* const Sentences[3][2] = {
+        {QT_TR_NOOP("Step %1 switches Off at %2 on %3"),
+         QT_TR_NOOP("Step %1 switches On at %2 on %3")},
+        {QT_TR_NOOP("Step %1 switches Off at %2 on %3, the same minute as %4"),
+         QT_TR_NOOP("Step %1 switches On at %2 on %3, the same minute as %4")},
+        {QT_TR_NOOP("Step %1 switches Off at %2 on %3, the same minute as %4; which wins on the "
+                    "clock is unknown"),
+         QT_TR_NOOP("Step %1 switches On at %2 on %3, the same minute as %4; which wins on the "
+                    "clock is unknown")},
+    };
+    const int kind = mark.kind == SwitchMark::Kind::Clash ? 2 : (mark.steps.size() > 1 ? 1 : 0);
     QString text =
-        tr("Step %1 switches %2 at %3 on %4")
-            .arg(StepNumber(one.step), one.on ? tr("On") : tr("Off"),
-                 QString::fromStdString(ClockTimeText(mark.minute)), tr(DayNames[mark.day]));
-    if (mark.kind == SwitchMark::Kind::Clash)
-        text += tr(", the same minute as %1; which wins on the clock is unknown")
-                    .arg(stepsInWords(mark.steps, one.step));
-    else if (mark.steps.size() > 1)
-        text += tr(", the same minute as %1").arg(stepsInWords(mark.steps, one.step));
-    return text;
+        tr(Sentences[kind][one.on])
+            .arg(StepNumber(one.step), QString::fromStdString(ClockTimeText(mark.minute)),
+                 tr(DayNames[mark.day]));
+    return kind == 0 ? text : text.arg(stepsInWords(mark.steps, one.step));
 }
 
 QRect WeekChartView::switchRect(int row, int index) const

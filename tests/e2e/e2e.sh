@@ -4,7 +4,8 @@
 # person would: opens every window from the menu and the two image buttons and closes it, saves,
 # loads and imports files through the file dialogs, asks for the help, and exits by
 # "&File" > "&Exit"; then leaves a program unsaved, ends the program by a signal, and recovers
-# the program at the next start; last, ends a send to a terminal with no clock by a signal.
+# the program at the next start; ends a send to a terminal with no clock by a signal; last,
+# starts the program in German, where its window and Qt's own file dialog speak German.
 # Usage: e2e.sh PROGRAM (E2E_EXPECT_HELP names the guide Help must open; by default the one
 # beside the program).
 set -euo pipefail
@@ -52,6 +53,9 @@ wait_until() {
 . "$(dirname "$(realpath "$0")")/../xserver.sh"
 start_xserver "$work" || fail "Xvfb did not start: $(cat "$work/xserver.log")"
 export QT_QPA_PLATFORM=xcb
+# English, whatever language the machine speaks, but for the German start at the end.
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 # No clock on COM1 here: the port does not exist, so sending fails at once.
 export HALVEX_COM1="$work/no-such-port"
 # The help command hands its document to xdg-open: this one only notes what it was given.
@@ -275,3 +279,28 @@ if command -v script >/dev/null; then
     [ "$waited_ms" -lt 1500 ] || fail "the send went on for $waited_ms ms after the signal"
     echo "a signal during a send ended it after $waited_ms ms"
 fi
+
+# In German: the main window's title and menus, and Qt's own Open dialog, which Qt's translation
+# names "Öffnen". X11 keeps a title's bytes in WM_NAME, which xdotool's search does not read as
+# UTF-8, so the search goes by the title's plain letters and the whole title is then compared.
+env -u LC_ALL LANG=de_DE.UTF-8 "$program" 2>>"$work/program.log" &
+program_pid=$!
+main=$(wait_window '^Halvex - KV40-Computersoftware, Sommerzeitregel 2007$') ||
+    fail "the main window did not appear in German"
+echo "main window shown in German"
+focus_main
+xdotool key --clearmodifiers alt+d l # "&Datei" > "&Laden..."
+window=$(wait_window 'ffnen$') || fail "the Open dialog did not appear in German"
+wait_until has_title "$window" "Öffnen" ||
+    fail "the Open dialog is titled \"$(xdotool getwindowname "$window")\", not \"Öffnen\""
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+wait_until no_visible_window 'ffnen$' || fail "the Open dialog did not close with Escape"
+echo "Qt's own Open dialog shown in German"
+focus_main
+xdotool key --clearmodifiers alt+d b # "&Datei" > "&Beenden"
+wait_until ended "$program_pid" || fail "the program did not end after Beenden"
+status=0
+wait "$program_pid" || status=$?
+program_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
