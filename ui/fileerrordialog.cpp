@@ -12,7 +12,6 @@ constexpr QSize PlainSize{177, 116}; // the window without a reason
 constexpr QPoint PlainOkPlace{40, 56};
 constexpr int ReasonWidth = 320;
 constexpr int ReasonTop = 48;
-constexpr int Margin = 12;
 
 } // namespace
 
@@ -51,12 +50,5 @@ void FileErrorDialog::setReason(const QString& reason)
         setFixedSize(PlainSize);
         return;
     }
-    reasonLabel->setText(reason);
-    const int height = reasonLabel->heightForWidth(ReasonWidth);
-    reasonLabel->setFixedSize(ReasonWidth, height);
-    reasonLabel->move(Margin, ReasonTop);
-    reasonLabel->show();
-    const int width = ReasonWidth + 2 * Margin;
-    okButton->move((width - okButton->width()) / 2, ReasonTop + height + Margin);
-    setFixedSize(width, ReasonTop + height + Margin + okButton->height() + Margin);
+    ShowReasonBelow(*this, *reasonLabel, reason, *okButton, ReasonTop, ReasonWidth);
 }

@@ -11,7 +11,6 @@ constexpr int MessagePointSize = 11;
 constexpr QSize PlainSize{206, 120}; // the window without a reason
 constexpr int ReasonWidth = 340;
 constexpr int ReasonTop = 56;
-constexpr int Margin = 12;
 
 } // namespace
 
@@ -50,13 +49,6 @@ void TransferErrorDialog::setReason(const QString& reason)
         okButton->move(65, 80);
         return;
     }
-    reasonLabel->setText(reason);
-    const int height = reasonLabel->heightForWidth(ReasonWidth);
-    reasonLabel->setFixedSize(ReasonWidth, height);
-    reasonLabel->move(Margin, ReasonTop);
-    reasonLabel->show();
-    const int width = ReasonWidth + 2 * Margin;
-    headingLabel->setGeometry(4, 24, width - 8, 24);
-    okButton->move((width - okButton->width()) / 2, ReasonTop + height + Margin);
-    setFixedSize(width, ReasonTop + height + Margin + okButton->height() + Margin);
+    ShowReasonBelow(*this, *reasonLabel, reason, *okButton, ReasonTop, ReasonWidth);
+    headingLabel->setGeometry(4, 24, width() - 8, 24);
 }

@@ -127,3 +127,17 @@ void KeepCentredOnScreen(QWidget& window)
 {
     window.installEventFilter(new ShowingOnScreen(&window, false));
 }
+
+void ShowReasonBelow(QDialog& window, QLabel& reasonLabel, const QString& reason, QWidget& okButton,
+                     int top, int width)
+{
+    constexpr int Margin = 12;
+    reasonLabel.setText(reason);
+    const int height = reasonLabel.heightForWidth(width);
+    reasonLabel.setFixedSize(width, height);
+    reasonLabel.move(Margin, top);
+    reasonLabel.show();
+    const int windowWidth = width + 2 * Margin;
+    okButton.move((windowWidth - okButton.width()) / 2, top + height + Margin);
+    window.setFixedSize(windowWidth, top + height + Margin + okButton.height() + Margin);
+}

@@ -4,6 +4,8 @@
 #include <QSize>
 
 class QDialog;
+class QLabel;
+class QString;
 class QWidget;
 
 // Every window of the program uses an 8-point sans-serif face.
@@ -18,3 +20,8 @@ void ApplyDialogStyle(QDialog& window, QSize clientSize);
 
 // Centres a top-level window on its screen the first time it is shown.
 void KeepCentredOnScreen(QWidget& window);
+
+// An error window's reason: shown in reasonLabel, wrapped to `width` below `top`, with the
+// window's OK button centred under it; the window takes the size that holds both.
+void ShowReasonBelow(QDialog& window, QLabel& reasonLabel, const QString& reason, QWidget& okButton,
+                     int top, int width);
