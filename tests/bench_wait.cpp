@@ -6,6 +6,7 @@
 // Run by `./dev bench`.
 #include "comm/clockframe.h"
 #include "comm/transfer.h"
+#include "model/mainview.h"
 
 #include <algorithm>
 #include <csignal>
@@ -107,18 +108,21 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Bytes 14..122 as the file holds them: the clock received what the file says, stamp aside.
+// Bytes 14..122 as the window shows the file's program: the clock received what the file says,
+// stamp aside, with the day bytes that showing rewrites.
 bool SameAsTheFile(const Run& run)
 {
     std::ifstream file(HALVEX_PROGRAM_FILE, std::ios::binary);
-    std::vector<unsigned char> program(200);
+    SetsBuffer program;
     file.read(reinterpret_cast<char*>(program.data()), 200);
+    EditState shown;
+    ShowLoadedProgram(program, shown);
     const std::string& hex = run.report.at("bytes");
     if (hex.size() != 2 * ClockFrameSize)
         return false;
     for (int index = 14; index < ClockFrameSize; ++index) {
         const std::string byte = hex.substr(std::size_t(2 * (122 - index)), 2);
-        if (std::strtoul(byte.c_str(), nullptr, 16) != program[std::size_t(index)])
+        if (std::strtoul(byte.c_str(), nullptr, 16) != program[index])
             return false;
     }
     return true;
@@ -149,7 +153,7 @@ void Measure(const char* waits, const char* name)
     std::printf("  the send, first DTR rise to last answer  %.0f ms, %+.1f %% beyond the clock's "
                 "own 1,968 ms\n",
                 Median(sendMs), 100 * (Median(sendMs) / 1968 - 1));
-    std::printf("  bytes 14..122 as in the file        %s\n", same ? "yes" : "NO");
+    std::printf("  bytes 14..122 as the window shows the file  %s\n", same ? "yes" : "NO");
     std::printf("  a silent clock: time-out %.1f ms after DTR rose, CPU %.1f %% of it\n", timeoutMs,
                 100 * silent.cpuMs / timeoutMs);
     for (const auto& [signal, signalName] :
