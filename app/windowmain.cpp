@@ -16,12 +16,14 @@
 #include "ui/guard.h"
 #include "ui/helpdocument.h"
 #include "ui/mainwindow.h"
+#include "ui/programstyle.h"
 #include "ui/qtprintbackend.h"
 #include "ui/serialports.h"
 #include "ui/services.h"
 #include "ui/windows.h"
 #include "ui/windowstyle.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -95,6 +97,7 @@ int HalvexRunWindow(int* argc, char** argv)
     application.setApplicationVersion(QStringLiteral("1.06"));
     // The desktop entry, halvex.desktop, names the program to the desktop: its icon and name.
     application.setDesktopFileName(QStringLiteral("halvex"));
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
     LoadTranslations();
     EndSignals endSignals;
     // An ending signal leaves every event loop, the modal ones included.

@@ -6,6 +6,7 @@
 #include "ui/layoutdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/portdialog.h"
+#include "ui/programstyle.h"
 #include "ui/radiogroup.h"
 #include "ui/servicedialog.h"
 #include "ui/services.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -24,12 +26,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -59,6 +63,7 @@ private slots:
     void controlsSitAtTheirGeometry_data();
     void controlsSitAtTheirGeometry();
     void clientAreaAndWindow();
+    void menuOverflowArrow();
     void menuCaptions();
     void everyCommandIsEnabled();
     void exitClosesTheMainWindow();
@@ -272,6 +277,33 @@ void TestMainWindow::clientAreaAndWindow()
     QCOMPARE(app->find<QToolButton>("eraseButton")->toolTip(), QStringLiteral("Erase All"));
     QCOMPARE(app->find<QToolButton>("layoutButton")->toolTip(), QStringLiteral("Configure Buffer"));
     QCOMPARE(window.font().pointSize(), 8);
+    // The area headings: 12-point bold italic, in the face the window's text is set in.
+    const QString windowFace = QFontInfo(window.font()).family();
+    for (const char* text : {"Program Steps", "Skip Plans (Annuals)", "Status..."}) {
+        const auto labels = window.findChildren<QLabel*>();
+        const auto heading = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == text;
+        });
+        QVERIFY2(heading != labels.end(), text);
+        const QFontInfo face((*heading)->font());
+        QCOMPARE(face.family(), windowFace);
+        QVERIFY(face.bold() && face.italic());
+        QCOMPARE((*heading)->font().pointSize(), 12);
+    }
+}
+
+// The menu bar's overflow arrow, looked up only when drawn, is the desktop style's own.
+void TestMainWindow::menuOverflowArrow()
+{
+    QStyle* desktop = QStyleFactory::create(QStringLiteral("Fusion"));
+    const QIcon own = desktop->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const ProgramStyle style(desktop);
+    const QIcon arrow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!arrow.isNull());
+    QCOMPARE(arrow.availableSizes(), own.availableSizes());
+    for (const int size : {16, 32})
+        QCOMPARE(arrow.pixmap(size).toImage(), own.pixmap(size).toImage());
+    QVERIFY(style.standardIcon(QStyle::SP_DialogOkButton).cacheKey() != arrow.cacheKey());
 }
 
 void TestMainWindow::menuCaptions()
