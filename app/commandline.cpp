@@ -233,11 +233,11 @@ int Print(int argc, char* argv[], const Arguments& arguments)
                         output.c_str()));
         return UsageStatus;
     }
-    WindowModule module;
-    if (!LoadWindowModule(module))
+    const PrintReportFunction printReport = LoadPrintReport();
+    if (!printReport)
         return UsageStatus;
-    return module.printReport(&argc, argv, file.c_str(), output.c_str(),
-                              printer == arguments.values.end() ? "" : printer->second.c_str());
+    return printReport(&argc, argv, file.c_str(), output.c_str(),
+                       printer == arguments.values.end() ? "" : printer->second.c_str());
 }
 
 // The window needs a display; without one Qt would abort. Where none is named, say so.

@@ -8,8 +8,8 @@ int main(int argc, char* argv[])
     // The command-line verbs run without a window and without touching any display.
     if (const std::optional<int> status = RunCommandLine(argc, argv))
         return *status;
-    WindowModule window;
-    if (!LoadWindowModule(window))
+    const RunWindowFunction runWindow = LoadRunWindow();
+    if (!runWindow)
         return 1;
-    return window.runWindow(&argc, argv);
+    return runWindow(&argc, argv);
 }

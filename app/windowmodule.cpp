@@ -8,6 +8,19 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+namespace {
+
+constexpr TranslatableText WindowNotLoaded("CommandLine", "the window could not be loaded: %s");
+constexpr TranslatableText PrinterNotLoaded("CommandLine", "the printer could not be loaded: %s");
+
+// "halvex: " and the reason a module could not be had, on standard error.
+void SayNotLoaded(const TranslatableText& what, const std::string& why)
+{
+    std::fprintf(stderr, "halvex: %s\n", FormatText(Translate(what).c_str(), why.c_str()).c_str());
+}
+
+} // namespace
+
 std::string ProgramFolder()
 {
     char path[PATH_MAX];
@@ -18,29 +31,46 @@ std::string ProgramFolder()
     return program.substr(0, program.rfind('/'));
 }
 
-bool LoadWindowModule(WindowModule& module)
+void* ModuleFunction(const char* module, const char* name, std::string& why)
 {
     const std::string folder = ProgramFolder();
-    std::string error;
     for (const std::string& candidate :
-         {folder + "/" + HALVEX_WINDOW_MODULE, folder + "/" + HALVEX_INSTALLED_MODULE}) {
-        // The module stays loaded until the program ends. Its calls into Qt are bound as they
-        // are first made, as the program's own would be, not all of them before the window.
+         {folder + "/" + module, folder + "/" + HALVEX_INSTALLED_MODULES + "/" + module}) {
+        // A module stays loaded until the program ends; loading it again only finds it. Its
+        // calls into Qt are bound as they are first made, as the program's own would be.
         if (void* loaded = ::dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL)) {
-            module.runWindow =
-                reinterpret_cast<RunWindowFunction>(::dlsym(loaded, "HalvexRunWindow"));
-            module.printReport =
-                reinterpret_cast<PrintReportFunction>(::dlsym(loaded, "HalvexPrintReport"));
-            if (module.runWindow && module.printReport)
-                return true;
+            if (void* function = ::dlsym(loaded, name))
+                return function;
         }
         // dlerror() forgets its message once read, so it is read once.
-        if (const char* why = ::dlerror())
-            error = why;
+        if (const char* reason = ::dlerror())
+            why = reason;
     }
-    std::fprintf(stderr, "halvex: %s\n",
-                 FormatText(Translate("CommandLine", "the window could not be loaded: %s").c_str(),
-                            error.c_str())
-                     .c_str());
-    return false;
+    return nullptr;
+}
+
+RunWindowFunction LoadRunWindow()
+{
+    std::string why;
+    const auto run = reinterpret_cast<RunWindowFunction>(
+        ModuleFunction(HALVEX_WINDOW_MODULE, "HalvexRunWindow", why));
+    if (!run)
+        SayNotLoaded(WindowNotLoaded, why);
+    return run;
+}
+
+PrintReportFunction LoadPrintReport()
+{
+    std::string why;
+    const auto print = reinterpret_cast<PrintReportFunction>(
+        ModuleFunction(HALVEX_PRINTER_MODULE, "HalvexPrintReport", why));
+    if (!print)
+        SayNotLoaded(PrinterNotLoaded, why);
+    return print;
+}
+
+MakePrintBackendFunction LoadPrintBackendMaker(std::string& why)
+{
+    return reinterpret_cast<MakePrintBackendFunction>(
+        ModuleFunction(HALVEX_PRINTER_MODULE, "HalvexMakePrintBackend", why));
 }

@@ -19,6 +19,7 @@ for file in ./usr/bin/halvex \
     ./usr/share/doc/halvex/copyright \
     ./usr/share/doc/halvex/changelog.gz \
     ./usr/lib/halvex/halvex-window.so \
+    ./usr/lib/halvex/halvex-printer.so \
     ./usr/share/halvex/translations/halvex_de.qm; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done

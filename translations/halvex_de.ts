@@ -185,8 +185,8 @@ SIGTERM, SIGINT oder SIGHUP beendet, lässt die Leitungen in Ruhe und endet durc
         <translation>kein serielles Gerät gefunden</translation>
     </message>
     <message>
-        <source>the window could not be loaded: %s</source>
-        <translation>das Fenster konnte nicht geladen werden: %s</translation>
+        <source>the printer could not be loaded: %s</source>
+        <translation>der Drucker konnte nicht geladen werden: %s</translation>
     </message>
 </context>
 <context>
