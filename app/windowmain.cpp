@@ -1,18 +1,12 @@
 #include "app/endsignals.h"
 #include "app/halvexapplication.h"
 #include "app/printeronfirstuse.h"
-#include "app/sendcommand.h"
 #include "app/translations.h"
 #include "app/windowmodule.h"
 #include "comm/localclock.h"
 #include "comm/serialport.h"
-#include "files/datafile.h"
 #include "files/recoveryfile.h"
-#include "model/annualeditor.h"
-#include "model/mainview.h"
 #include "model/setsbuffer.h"
-#include "model/translation.h"
-#include "print/report.h"
 #include "ui/dialoggui.h"
 #include "ui/guard.h"
 #include "ui/helpdocument.h"
@@ -21,7 +15,6 @@
 #include "ui/serialports.h"
 #include "ui/services.h"
 #include "ui/windows.h"
-#include "ui/windowstyle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,8 +24,6 @@
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QTimer>
-
-#include <cstdio>
 
 #include <exception>
 #include <memory>
