@@ -198,6 +198,8 @@ void TestSendCommand::commandLineRefusalsAndStatuses_data()
         "g.40t is the program file itself");
     row("the PDF into a device", "$H print f.40t --pdf /dev/full", 1,
         "/dev/full is a device, not a file");
+    row("the printer's module missing", "cp \"$H\" h && ./h print f.40t --pdf r.pdf", 1,
+        "the printer could not be loaded: ");
     row("a mistyped command", "$H sned f.40t", 1, "\"sned\" is no command");
     row("an unknown option", "$H -x", 1, "no option -x");
     row("the window without a display", "$H f.40t", 1, "there is no display");
