@@ -49,24 +49,30 @@ void* ModuleFunction(const char* module, const char* name, std::string& why)
     return nullptr;
 }
 
-RunWindowFunction LoadRunWindow()
+namespace {
+
+// A module's entry for the command line: nothing, after saying why, when it cannot be had.
+void* EntryOrReason(const char* module, const char* name, const TranslatableText& notLoaded)
 {
     std::string why;
-    const auto run = reinterpret_cast<RunWindowFunction>(
-        ModuleFunction(HALVEX_WINDOW_MODULE, "HalvexRunWindow", why));
-    if (!run)
-        SayNotLoaded(WindowNotLoaded, why);
-    return run;
+    void* entry = ModuleFunction(module, name, why);
+    if (!entry)
+        SayNotLoaded(notLoaded, why);
+    return entry;
+}
+
+} // namespace
+
+RunWindowFunction LoadRunWindow()
+{
+    return reinterpret_cast<RunWindowFunction>(
+        EntryOrReason(HALVEX_WINDOW_MODULE, "HalvexRunWindow", WindowNotLoaded));
 }
 
 PrintReportFunction LoadPrintReport()
 {
-    std::string why;
-    const auto print = reinterpret_cast<PrintReportFunction>(
-        ModuleFunction(HALVEX_PRINTER_MODULE, "HalvexPrintReport", why));
-    if (!print)
-        SayNotLoaded(PrinterNotLoaded, why);
-    return print;
+    return reinterpret_cast<PrintReportFunction>(
+        EntryOrReason(HALVEX_PRINTER_MODULE, "HalvexPrintReport", PrinterNotLoaded));
 }
 
 MakePrintBackendFunction LoadPrintBackendMaker(std::string& why)
